@@ -1,0 +1,6 @@
+#include "app/Clock.h"
+
+QDate Clock::Today()
+{
+    return Override ? Override() : QDate::currentDate();
+}

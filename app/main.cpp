@@ -1,0 +1,43 @@
+#include "app/MsgDialogs.h"
+#include "app/SingleInstance.h"
+#include "app/TApplication.h"
+#include "app/TAppinfo.h"
+#include "app/TfMain.h"
+#include "store/TdmSQLite.h"
+
+#include <QTimer>
+
+#include <cstdlib>
+#include <ctime>
+#include <exception>
+#include <memory>
+
+int main(int argc, char **argv)
+{
+    // The application object exists before the instance check so that a
+    // refused start can beep; it creates no window or file.
+    TApplication app(argc, argv);
+
+    TSingleInstance single(QString::fromLatin1(TAppinfo::MutexName), TAppinfo::AppDataFolderPath());
+    if (!single.CheckSingleInstance())
+        return 0;
+
+    int status = 0;
+    try {
+        std::srand(unsigned(std::time(nullptr)));
+        TAppinfo::Initialize();
+        auto db = std::make_unique<TdmSQLite>(TAppinfo::DatabasePath);
+        auto main = std::make_unique<TfMain>(*db);
+        main->show();
+        single.StartListening(main.get());
+        if (qEnvironmentVariableIsSet("ORVESSA_EXIT_AFTER_START"))
+            QTimer::singleShot(0, main.get(), &QWidget::close);
+        app.exec();
+    } catch (const std::exception &e) {
+        single.ReleaseSingleInstance();
+        KxMsgDialog(QString::fromUtf8(e.what()), 1);
+        status = 217;
+    }
+    single.ReleaseSingleInstance();
+    return status;
+}
