@@ -1,0 +1,15 @@
+#pragma once
+// The payoff order of the working debts: a strategy names a sort clause, and
+// the Debts table is rewritten so that Priority and rowid run 1..n in it.
+
+#include <QString>
+
+class Database;
+
+// "Avalanche" -> "Avalanche DESC", "Snowball" -> "Snowball DESC", anything
+// else (exact comparison) -> "Priority".
+QString SortClauseForStrategy(const QString &AStrategy);
+// Sets the shared sort clause from the strategy.
+void SetPlanSortFromStrategy(const QString &AStrategy);
+// Rewrites Debts in the given order with priorities 1..n; all or nothing.
+void RenumberDebts(Database &db, const QString &planSort);
