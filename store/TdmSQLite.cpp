@@ -9,6 +9,17 @@ TdmSQLite::TdmSQLite(const QString &databasePath)
     InitializeNewPlan();
 }
 
+TdmSQLite::TdmSQLite(const QString &databasePath, PrivateCopy)
+{
+    m_db.openMemory();
+    m_db.copyFrom(databasePath);
+    // Anything else would fail later with a less helpful message.
+    if (m_db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE name IN "
+                                   "('Plan', 'Debts', 'hist_Plan', 'tblKXPaymentsFromArray')")).toInt() != 4)
+        throw DbError(QStringLiteral("%1 is not a plan database.").arg(databasePath).toStdString());
+    InitializeNewPlan();
+}
+
 TdmSQLite::~TdmSQLite()
 {
     m_db.close();

@@ -11,6 +11,9 @@ class TdmSQLite {
 public:
     // Opens the database and starts a new, empty working plan.
     explicit TdmSQLite(const QString &databasePath);
+    // Works on a private in-memory copy of the file, which stays untouched.
+    struct PrivateCopy {};
+    TdmSQLite(const QString &databasePath, PrivateCopy);
     ~TdmSQLite();
 
     Database &conSQLite() { return m_db; }
