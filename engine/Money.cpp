@@ -1,0 +1,30 @@
+#include "engine/Money.h"
+
+#include <cmath>
+
+double RoundToCents(double x)
+{
+    const double f = 1.0 / (10 * 10);
+    if (x < 0)
+        return std::trunc(x / f - 0.5) * f;
+    return std::trunc(x / f + 0.5) * f;
+}
+
+double MonthlyRate(double apr)
+{
+    return apr / 1200;
+}
+
+double InterestPlusOnePercent(double apr, double balance)
+{
+    if (apr == 0)
+        return RoundToCents(balance * 0.01);
+    return RoundToCents(balance * MonthlyRate(apr) + balance * 0.01);
+}
+
+double InterestPlusFive(double apr, double balance)
+{
+    if (apr == 0)
+        return 5.00;
+    return RoundToCents(balance * MonthlyRate(apr) + 5);
+}
