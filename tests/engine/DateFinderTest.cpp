@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -107,6 +108,22 @@ TEST(DateFinder, PlanWithNothingOwedNeedsNoPledge)
     EXPECT_EQ(result.TargetMonths, 0);
     EXPECT_EQ(plan.NumMonths, 0);
     EXPECT_TRUE(plan.KXPayments.empty());
+}
+
+TEST(DateFinder, SearchEndsForBalancesBeyondWholeAmountPrecision)
+{
+    const double balances[] = {1e300, std::numeric_limits<double>::infinity()};
+    for (const double balance : balances) {
+        TPaymentPlan plan;
+        plan.StartDate = Ymd(2026, 6, 5);
+        plan.PlanType = QStringLiteral("Immediate");
+        plan.arrDebts = {Debt(1, "Loan", "Huge", 10, balance, 50)};
+        TPaymentRecEngine::InitializeWorkArrays(plan);
+        const TDateFinderResult result = TPaymentRecEngine().DateFinderSearch(plan, 5);
+        EXPECT_EQ(result.TargetMonths, 5) << balance;
+        EXPECT_LT(result.LoopCount, 100) << balance;
+        EXPECT_LE(plan.NumMonths, 5) << balance;
+    }
 }
 
 TEST(DateFinder, LogsTheSearch)

@@ -236,6 +236,21 @@ TEST(KorvoSchedule, BalancesTotallingZeroRunNoMonth)
     EXPECT_EQ(none.NumMonths, 0);
 }
 
+TEST(KorvoSchedule, RunEndsWhenTheRoundedTotalOfBalancesIsNoLongerPositive)
+{
+    // A credit balance counts against the others: 30 still owed, but the total is -20.
+    TPaymentPlan plan;
+    plan.StartDate = Ymd(2026, 6, 5);
+    plan.PlanType = QStringLiteral("Immediate");
+    plan.arrDebts = {Debt(1, "Credit Card", "Owed", 0, 100, 60), Debt(2, "Credit Card", "Credit", 0, -50, 10)};
+    TPaymentRecEngine::InitializeWorkArrays(plan);
+    TPaymentRecEngine().DoKorvoCalculations(plan, 0, false, true);
+    EXPECT_EQ(plan.NumMonths, 1);
+    ASSERT_EQ(plan.KXPayments.size(), 1u);
+    EXPECT_EQ(plan.KXPayments[0].PaymentAmount, 70);
+    EXPECT_EQ(plan.KXPayments[0].NewBalance, 30);
+}
+
 TEST(KorvoSchedule, LogsTenFieldsAndABlankPerRecordOnlyWhenRecording)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
