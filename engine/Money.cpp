@@ -1,15 +1,5 @@
 #include "engine/Money.h"
 
-#include <cmath>
-
-double RoundToCents(double x)
-{
-    const double f = 1.0 / (10 * 10);
-    if (x < 0)
-        return std::trunc(x / f - 0.5) * f;
-    return std::trunc(x / f + 0.5) * f;
-}
-
 double MonthlyRate(double apr)
 {
     return apr / 1200;

@@ -224,6 +224,21 @@ void TPaymentRecEngine::DoKorvoCalculations(TPaymentPlan& plan, double overrideA
         InitializeWorkArrays(plan);
     plan.KXPayments.clear();
 
+    // Scratch for the month loop, allocated once per run.
+    // due: balance plus the month's interest; both passes need the same value.
+    // paidRegular: the first pass left the debt owing after its regular payment.
+    // exactPayment: the regular payment is a whole number of cents.
+    // finiteRate: a zero balance then accrues zero interest.
+    std::vector<double> due(n);
+    std::vector<char> paidRegular(n);
+    std::vector<char> exactPayment(n);
+    std::vector<char> finiteRate(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const TKXDebts& k = plan.TempKXDebts[i];
+        exactPayment[i] = RoundToCents(k.P) == k.P;
+        finiteRate[i] = std::isfinite(k.A);
+    }
+
     const bool deferred = plan.PlanType == QLatin1String("Deferred");
     double remaining = GetTotals(plan).Balance;
     year_month_day date = plan.StartDate;
@@ -238,21 +253,24 @@ void TPaymentRecEngine::DoKorvoCalculations(TPaymentPlan& plan, double overrideA
         extra += GetOneOffsForMonth(plan, date);
 
         // Regular payments; whatever a cleared or paid-off debt does not need goes to the pool.
+        // due = b + RoundToCents(b * A / 1200)
         double pool = 0;
         for (std::size_t i = 0; i < n; ++i) {
             const TKXDebts& k = plan.TempKXDebts[i];
             TKXPmtBal& s = plan.TempKXPmtBal[i];
             const double b = s.WorkBal;
+            due[i] = (b == 0 && finiteRate[i]) ? 0.0 : b + RoundToCents(b * k.A / 1200);
+            paidRegular[i] = false;
             double payment = 0;
             double newBalance = 0;
             if (b > 0) {
-                const double due = b + RoundToCents(b * k.A / 1200);
-                if (due > k.P) {
+                if (due[i] > k.P) {
                     payment = k.P;
-                    newBalance = RoundToCents(due - k.P);
+                    newBalance = RoundToCents(due[i] - k.P);
+                    paidRegular[i] = true;
                 } else {
-                    payment = due;
-                    pool = RoundToCents(pool + k.P - due);
+                    payment = due[i];
+                    pool = RoundToCents(pool + k.P - due[i]);
                 }
             } else {
                 pool = RoundToCents(pool + k.P);
@@ -266,28 +284,35 @@ void TPaymentRecEngine::DoKorvoCalculations(TPaymentPlan& plan, double overrideA
         pool += extra;
 
         // Hand the pool to the debts in order; the first one it does not clear takes the rest.
+        bool anyOwing = false;
+        bool noneNegative = true;
         for (std::size_t i = 0; i < n; ++i) {
-            const TKXDebts& k = plan.TempKXDebts[i];
             TKXPmtBal& s = plan.TempKXPmtBal[i];
-            const double interest = RoundToCents(s.PrevBal * k.A / 1200);
-            const double due = s.PrevBal + interest;
-            double payment = s.WorkPmt;
-            double newBalance = due;
-            if (due > 0) {
-                const double offer = RoundToCents(pool + payment);
-                if (due > offer) {
-                    payment = offer;
-                    pool = 0;
-                    newBalance = RoundToCents(due - offer);
-                } else {
-                    payment = due;
-                    pool = RoundToCents(offer - due);
-                    newBalance = 0;
-                }
-            }
-            s.WorkPmt = payment;
-            s.WorkBal = newBalance;
             s.PmtDate = date;
+            const double d = due[i];
+            // An empty pool offers a debt that paid its regular payment exactly that payment
+            // again, which the first pass already settled.
+            const bool settled = pool == 0 && paidRegular[i] && exactPayment[i] && d > 0;
+            if (!settled) {
+                double payment = s.WorkPmt;
+                double newBalance = d;
+                if (d > 0) {
+                    const double offer = RoundToCents(pool + payment);
+                    if (d > offer) {
+                        payment = offer;
+                        pool = 0;
+                        newBalance = RoundToCents(d - offer);
+                    } else {
+                        payment = d;
+                        pool = RoundToCents(offer - d);
+                        newBalance = 0;
+                    }
+                }
+                s.WorkPmt = payment;
+                s.WorkBal = newBalance;
+            }
+            anyOwing = anyOwing || s.WorkBal > 0;
+            noneNegative = noneNegative && s.WorkBal >= 0;
         }
 
         date = AddOneMonth(date);
@@ -295,7 +320,9 @@ void TPaymentRecEngine::DoKorvoCalculations(TPaymentPlan& plan, double overrideA
         if (record)
             RecordKXPayments(recordCount, plan, month);
 
-        remaining = GetRemainingBalance(plan);
+        // Every positive balance is a whole number of cents, so without negative balances the
+        // rounded total is positive exactly when some balance is.
+        remaining = noneNegative ? (anyOwing ? 1.0 : 0.0) : GetRemainingBalance(plan);
         if (month >= MaxKorvoMonths)
             remaining = 0;
     }
