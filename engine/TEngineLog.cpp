@@ -1,0 +1,3 @@
+#include "engine/TEngineLog.h"
+
+TEngineLog::~TEngineLog() = default;
