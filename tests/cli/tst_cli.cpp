@@ -69,7 +69,7 @@ TEST_F(CliTest, ScheduleAsCsvKeepsEveryDigit)
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     const QStringList lines = r.out.trimmed().split(u'\n');
     EXPECT_EQ(lines[0], QStringLiteral("CreditorName,Debt,PmtNumber,PmtDate,Balance,Payment,Interest,Principal,NewBalance"));
-    EXPECT_EQ(lines[2], QStringLiteral("Kohl's,1,2,2026-07-05,3380.76,92.97,59.16,33.809999999999995,3346.9500000000003"));
+    EXPECT_EQ(lines[2], QStringLiteral("Kohl's,1,2,2026-07-05,3380.76,92.97,59.160000000000004,33.809999999999995,3346.9500000000003"));
 
     const Result kx = cli({QStringLiteral("schedule"), QStringLiteral("--plan"), QStringLiteral("Sample 2"),
                            QStringLiteral("--kind"), QStringLiteral("accelerated"), QStringLiteral("--csv")});
