@@ -1,0 +1,10 @@
+# The icon SVGs, embedded as :/icons/<name>.svg, and the image module that serves them.
+set(icon_dir ${PROJECT_SOURCE_DIR}/resources/icons)
+file(GLOB icon_files CONFIGURE_DEPENDS ${icon_dir}/*.svg)
+
+target_sources(orvessa_ui PRIVATE TdmImages.h TdmImages.cpp)
+qt_add_resources(orvessa_ui "icons"
+  PREFIX "/icons"
+  BASE ${icon_dir}
+  FILES ${icon_files})
+
