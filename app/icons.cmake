@@ -8,3 +8,7 @@ qt_add_resources(orvessa_ui "icons"
   BASE ${icon_dir}
   FILES ${icon_files})
 
+# Contact sheet of every list on light and dark backgrounds, for looking at the icons:
+#   cmake --build build --target icon_sheet && build/app/icon_sheet sheet.png
+add_executable(icon_sheet EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/icon_sheet.cpp)
+target_link_libraries(icon_sheet PRIVATE orvessa_ui)
