@@ -81,24 +81,75 @@ void TPaymentRec::LoadPaymentPlan(TPaymentPlan &plan, int sortIndex)
     TPaymentRecEngine::InitializeWorkArrays(plan);
 }
 
+namespace {
+
+// "YYYY-MM-DD" without allocating.
+struct IsoDate {
+    char text[11];
+    explicit IsoDate(const std::chrono::year_month_day &d)
+    {
+        const int y = int(d.year());
+        const unsigned m = unsigned(d.month()), dd = unsigned(d.day());
+        const int parts[] = {y / 1000 % 10, y / 100 % 10, y / 10 % 10, y % 10};
+        for (int i = 0; i < 4; ++i)
+            text[i] = char('0' + parts[i]);
+        text[4] = '-';
+        text[5] = char('0' + m / 10 % 10);
+        text[6] = char('0' + m % 10);
+        text[7] = '-';
+        text[8] = char('0' + dd / 10 % 10);
+        text[9] = char('0' + dd % 10);
+        text[10] = '\0';
+    }
+};
+
+// Rows of one debt share the creditor's string; convert it once.
+class NameCache {
+public:
+    const QByteArray &utf8(const QString &name)
+    {
+        if (name.constData() != m_name.constData() || name.size() != m_name.size()) {
+            m_name = name;
+            m_utf8 = name.toUtf8();
+        }
+        return m_utf8;
+    }
+
+private:
+    QString m_name;
+    QByteArray m_utf8;
+};
+
+} // namespace
+
 void TPaymentRec::WriteMinPayments(const TMinPmtArray &rows)
 {
     Transaction tx(m_db);
     m_db.execBatch(QStringLiteral("DELETE FROM tblMinPaymentsFromArray;"));
+    NameCache names;
+    int cn = 0, dt, pn, pd, bal, pmt, in, pri, nbal;
     m_db.insertArray(QStringLiteral("INSERT INTO tblMinPaymentsFromArray (CreditorName, Debt, PmtNumber, PmtDate, "
                                     "Balance, Payment, Interest, Principal, NewBalance) "
                                     "VALUES (:cn, :dt, :pn, :pd, :bal, :pmt, :int, :pri, :nbal)"),
-                     rows.size(), [&rows](Statement &st, std::size_t i) {
+                     rows.size(), [&](Statement &st, std::size_t i) {
+                         if (cn == 0) {
+                             cn = st.parameterIndex(":cn"), dt = st.parameterIndex(":dt");
+                             pn = st.parameterIndex(":pn"), pd = st.parameterIndex(":pd");
+                             bal = st.parameterIndex(":bal"), pmt = st.parameterIndex(":pmt");
+                             in = st.parameterIndex(":int"), pri = st.parameterIndex(":pri");
+                             nbal = st.parameterIndex(":nbal");
+                         }
                          const TMinimumPayments &r = rows[i];
-                         st.bind(":cn", r.CreditorName);
-                         st.bind(":dt", r.Debt + 1);
-                         st.bind(":pn", r.PmtNumber);
-                         st.bind(":pd", ToIsoDate(r.PmtDate));
-                         st.bind(":bal", r.Balance);
-                         st.bind(":pmt", r.Payment);
-                         st.bind(":int", r.Interest);
-                         st.bind(":pri", r.Principal);
-                         st.bind(":nbal", r.NewBalance);
+                         const QByteArray &name = names.utf8(r.CreditorName);
+                         st.bindAt(cn, name.constData(), int(name.size()));
+                         st.bindAt(dt, r.Debt + 1);
+                         st.bindAt(pn, r.PmtNumber);
+                         st.bindAt(pd, IsoDate(r.PmtDate).text, 10);
+                         st.bindAt(bal, r.Balance);
+                         st.bindAt(pmt, r.Payment);
+                         st.bindAt(in, r.Interest);
+                         st.bindAt(pri, r.Principal);
+                         st.bindAt(nbal, r.NewBalance);
                      });
     tx.commit();
 }
@@ -108,21 +159,31 @@ void TPaymentRec::WriteKXPayments(const TPaymentPlan &plan)
     const TKXPayments &rows = plan.KXPayments;
     Transaction tx(m_db);
     m_db.execBatch(QStringLiteral("DELETE FROM tblKXPaymentsFromArray;"));
+    NameCache names;
+    int rn = 0, pn, pd, pri, cn, sb, pa, in, pr, nb;
     m_db.insertArray(QStringLiteral("INSERT INTO tblKXPaymentsFromArray (RecordNum, PaymentNumber, PaymentDate, Priority, "
                                     "CreditorName, StartBalance, PaymentAmount, Interest, Principal, NewBalance) "
                                     "VALUES (:rn, :pn, :pd, :pri, :cn, :sb, :pa, :in, :pr, :nb)"),
-                     rows.size(), [&rows](Statement &st, std::size_t i) {
+                     rows.size(), [&](Statement &st, std::size_t i) {
+                         if (rn == 0) {
+                             rn = st.parameterIndex(":rn"), pn = st.parameterIndex(":pn");
+                             pd = st.parameterIndex(":pd"), pri = st.parameterIndex(":pri");
+                             cn = st.parameterIndex(":cn"), sb = st.parameterIndex(":sb");
+                             pa = st.parameterIndex(":pa"), in = st.parameterIndex(":in");
+                             pr = st.parameterIndex(":pr"), nb = st.parameterIndex(":nb");
+                         }
                          const TKXPayment &r = rows[i];
-                         st.bind(":rn", r.RecordNum);
-                         st.bind(":pn", r.PaymentNumber);
-                         st.bind(":pd", ToIsoDate(r.PaymentDate));
-                         st.bind(":pri", r.Priority);
-                         st.bind(":cn", r.CreditorName);
-                         st.bind(":sb", r.StartBalance);
-                         st.bind(":pa", r.PaymentAmount);
-                         st.bind(":in", r.Interest);
-                         st.bind(":pr", r.Principal);
-                         st.bind(":nb", r.NewBalance);
+                         const QByteArray &name = names.utf8(r.CreditorName);
+                         st.bindAt(rn, r.RecordNum);
+                         st.bindAt(pn, r.PaymentNumber);
+                         st.bindAt(pd, IsoDate(r.PaymentDate).text, 10);
+                         st.bindAt(pri, r.Priority);
+                         st.bindAt(cn, name.constData(), int(name.size()));
+                         st.bindAt(sb, r.StartBalance);
+                         st.bindAt(pa, r.PaymentAmount);
+                         st.bindAt(in, r.Interest);
+                         st.bindAt(pr, r.Principal);
+                         st.bindAt(nb, r.NewBalance);
                      });
     tx.commit();
 }

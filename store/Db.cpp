@@ -88,6 +88,21 @@ Statement &Statement::bind(const char *name, const QString &value)
     return *this;
 }
 
+void Statement::bindAt(int index, int value)
+{
+    check(sqlite3_bind_int(m_stmt, index, value));
+}
+
+void Statement::bindAt(int index, double value)
+{
+    check(sqlite3_bind_double(m_stmt, index, value));
+}
+
+void Statement::bindAt(int index, const char *utf8, int size)
+{
+    check(sqlite3_bind_text(m_stmt, index, utf8, size, SQLITE_TRANSIENT));
+}
+
 Statement &Statement::bindNull(const char *name)
 {
     check(sqlite3_bind_null(m_stmt, paramIndex(name)));

@@ -42,6 +42,12 @@ public:
     Statement &bind(const char *name, const QString &value);
     Statement &bind(const char *name, const char *value) { return bind(name, QString::fromUtf8(value)); }
     Statement &bindNull(const char *name);
+    // Fast path for array inserts: bind by the index from parameterIndex().
+    int parameterIndex(const char *name) const { return paramIndex(name); }
+    void bindAt(int index, int value);
+    void bindAt(int index, double value);
+    // The bytes are copied.
+    void bindAt(int index, const char *utf8, int size);
     Statement &bind(const char *name, const QVariant &value);
     // Binds those of the given parameters that this statement uses.
     void bindPresent(const DbParams &params);
