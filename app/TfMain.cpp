@@ -2,7 +2,9 @@
 
 #include "store/TdmSQLite.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -20,10 +22,18 @@ TfMain::TfMain(TdmSQLite &db, QWidget *parent)
     sb->addWidget(lblNotice);
     setStatusBar(sb);
     setCentralWidget(new QWidget(this));
+    TAppinfo::OnThemeStyleApplied = [](TkxThemeStyle, const QString &stylePath) {
+        QFile f(stylePath);
+        // A missing or unreadable style file leaves the plain default look.
+        qApp->setStyleSheet(f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString());
+    };
     InitializeForm();
 }
 
-TfMain::~TfMain() = default;
+TfMain::~TfMain()
+{
+    TAppinfo::OnThemeStyleApplied = nullptr;
+}
 
 void TfMain::InitializeForm()
 {

@@ -1,6 +1,7 @@
 #include "app/MsgDialogs.h"
 #include "app/SingleInstance.h"
 #include "app/TApplication.h"
+#include "app/TdmImages.h"
 #include "app/TAppinfo.h"
 #include "app/TfMain.h"
 #include "store/TdmSQLite.h"
@@ -26,6 +27,7 @@ int main(int argc, char **argv)
     try {
         std::srand(unsigned(std::time(nullptr)));
         TAppinfo::Initialize();
+        TdmImages images;
         auto db = std::make_unique<TdmSQLite>(TAppinfo::DatabasePath);
         auto main = std::make_unique<TfMain>(*db);
         main->show();

@@ -24,7 +24,7 @@ struct Fixture {
 
     // stress = false: the shipped Sample 2. stress = true: 20 large debts whose
     // minimum schedule reaches 500 payments on most debts and whose
-    // accelerated schedule runs for decades.
+    // accelerated schedule runs for over a decade.
     explicit Fixture(bool stress)
     {
         const QString path = dir.filePath(QStringLiteral("Orvessa.db"));
