@@ -16,15 +16,7 @@ using namespace std::chrono;
 
 QStringList table(Database &db, const char *name)
 {
-    QStringList out;
-    Statement st(db, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(name)));
-    while (st.step()) {
-        QStringList cells;
-        for (int i = 0; i < st.columnCount(); ++i)
-            cells << st.getValue(i).toString();
-        out << cells.join(u'|');
-    }
-    return out;
+    return queryRows(db, QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(QLatin1String(name)));
 }
 
 class RefreshTest : public ::testing::Test {

@@ -3,7 +3,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include "store/Db.h"
 
 #include <gtest/gtest.h>
 
@@ -18,3 +21,17 @@ public:
     QTemporaryDir dir;
     QString path;
 };
+
+// Every row of a query, its cells joined by "|".
+inline QStringList queryRows(Database &db, const QString &sql)
+{
+    QStringList out;
+    Statement st(db, sql);
+    while (st.step()) {
+        QStringList cells;
+        for (int i = 0; i < st.columnCount(); ++i)
+            cells << st.getValue(i).toString();
+        out << cells.join(u'|');
+    }
+    return out;
+}

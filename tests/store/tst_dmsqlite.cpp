@@ -9,15 +9,7 @@ namespace {
 
 QStringList rows(Database &db, const QString &sql)
 {
-    QStringList out;
-    Statement st(db, sql);
-    while (st.step()) {
-        QStringList cells;
-        for (int i = 0; i < st.columnCount(); ++i)
-            cells << st.getValue(i).toString();
-        out << cells.join(u'|');
-    }
-    return out;
+    return queryRows(db, sql);
 }
 
 // Everything a plan operation may touch, as text, to prove nothing changed.

@@ -7,15 +7,7 @@ namespace {
 
 QStringList rows(Database &db, const QString &sql)
 {
-    QStringList out;
-    Statement st(db, sql);
-    while (st.step()) {
-        QStringList cells;
-        for (int i = 0; i < st.columnCount(); ++i)
-            cells << st.getValue(i).toString();
-        out << cells.join(u'|');
-    }
-    return out;
+    return queryRows(db, sql);
 }
 
 class TemplateTest : public ::testing::Test {
