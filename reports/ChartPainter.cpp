@@ -1,0 +1,175 @@
+#include "reports/ChartPainter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+
+double shown(double v)
+{
+    return std::isfinite(v) && v > 0 ? v : 0;
+}
+
+} // namespace
+
+QString FormatThousands(double value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    const double r = std::round(value);
+    if (std::fabs(r) >= 1e18)
+        return QString::number(r, 'f', 0);
+    long long n = (long long)r;
+    const bool negative = n < 0;
+    unsigned long long u = negative ? 0ULL - (unsigned long long)n : (unsigned long long)n;
+    QString digits = QString::number(u);
+    for (int i = int(digits.size()) - 3; i > 0; i -= 3)
+        digits.insert(i, u',');
+    return negative ? u'-' + digits : digits;
+}
+
+double NiceAxisStep(double range, int ticks)
+{
+    if (!(range > 0) || !std::isfinite(range) || ticks < 1)
+        return 1;
+    const double raw = range / ticks;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    const double f = raw / mag;
+    return (f <= 1 ? 1 : f <= 2 ? 2 : f <= 5 ? 5 : 10) * mag;
+}
+
+void PaintDonut(QPainter &p, const QRectF &area, const std::vector<TChartItem> &slices, const TDonutStyle &style)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const double outer = std::min(area.width(), area.height()) / 2 - style.outlineWidth;
+    if (outer <= 0) {
+        p.restore();
+        return;
+    }
+    const double inner = outer * std::clamp(style.holeRatio, 0.0, 0.95);
+    const QPointF c = area.center();
+    const QRectF outerRect(c.x() - outer, c.y() - outer, 2 * outer, 2 * outer);
+    const QRectF innerRect(c.x() - inner, c.y() - inner, 2 * inner, 2 * inner);
+
+    double total = 0;
+    for (const auto &s : slices)
+        total += shown(s.value);
+
+    QPen pen(style.outline, style.outlineWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    p.setPen(pen);
+    if (total <= 0) {
+        QPainterPath ring;
+        ring.addEllipse(outerRect);
+        ring.addEllipse(innerRect);
+        p.setBrush(QColor(0xD0, 0xD0, 0xD0));
+        p.drawPath(ring);
+        p.restore();
+        return;
+    }
+
+    double angle = style.startAngle;
+    struct Label { QString text; QPointF at; };
+    std::vector<Label> labels;
+    for (const auto &s : slices) {
+        const double v = shown(s.value);
+        if (v <= 0)
+            continue;
+        const double span = 360.0 * v / total;
+        QPainterPath path;
+        path.arcMoveTo(outerRect, angle);
+        path.arcTo(outerRect, angle, span);
+        path.arcTo(innerRect, angle + span, -span);
+        path.closeSubpath();
+        p.setBrush(s.color);
+        p.drawPath(path);
+        const double mid = (angle + span / 2) * M_PI / 180.0;
+        const double r = (outer + inner) / 2;
+        labels.push_back({s.label, QPointF(c.x() + r * std::cos(mid), c.y() - r * std::sin(mid))});
+        angle += span;
+    }
+    // Labels last, so no slice paints over them.
+    p.setFont(style.labelFont);
+    p.setPen(style.labelColor);
+    const QFontMetricsF fm(style.labelFont);
+    for (const auto &l : labels) {
+        const QSizeF size(fm.horizontalAdvance(l.text) + 2, fm.height());
+        p.drawText(QRectF(l.at - QPointF(size.width() / 2, size.height() / 2), size), Qt::AlignCenter, l.text);
+    }
+    p.restore();
+}
+
+void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem> &bars, const TBarChartStyle &style)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF titleFm(style.titleFont), axisFm(style.axisLabelFont), valueFm(style.valueFont);
+
+    QRectF rest = area;
+    if (!style.title.isEmpty()) {
+        p.setFont(style.titleFont);
+        p.setPen(style.textColor);
+        p.drawText(QRectF(rest.left(), rest.top(), rest.width(), titleFm.height()), Qt::AlignCenter, style.title);
+        rest.setTop(rest.top() + titleFm.height() + 4);
+    }
+
+    double lo = 0, hi = 0;
+    for (const auto &b : bars) {
+        if (!std::isfinite(b.value))
+            continue;
+        lo = std::min(lo, b.value);
+        hi = std::max(hi, b.value);
+    }
+    const double step = NiceAxisStep(hi - lo > 0 ? hi - lo : 1, 4);
+    const double top = std::ceil(hi / step) * step + (hi > 0 && std::fmod(hi, step) == 0 ? step : 0);
+    const double bottom = std::floor(lo / step) * step;
+    const double span = top - bottom > 0 ? top - bottom : 1;
+
+    double axisWidth = 0;
+    for (double v = bottom; v <= top + step / 2; v += step)
+        axisWidth = std::max(axisWidth, valueFm.horizontalAdvance(FormatThousands(v)));
+    const QRectF plot(rest.left() + axisWidth + 8, rest.top() + valueFm.height() / 2,
+                      std::max(1.0, rest.width() - axisWidth - 12),
+                      std::max(1.0, rest.height() - axisFm.height() - 6 - valueFm.height() / 2));
+    auto yOf = [&](double v) { return plot.bottom() - (v - bottom) / span * plot.height(); };
+
+    // Value axis with ticks.
+    p.setPen(QPen(style.axisColor, 1));
+    p.drawLine(QPointF(plot.left(), plot.top()), QPointF(plot.left(), plot.bottom()));
+    p.drawLine(QPointF(plot.left(), yOf(0)), QPointF(plot.right(), yOf(0)));
+    p.setFont(style.valueFont);
+    for (double v = bottom; v <= top + step / 2; v += step) {
+        const double y = yOf(v);
+        p.setPen(QPen(style.axisColor, 1));
+        p.drawLine(QPointF(plot.left() - 4, y), QPointF(plot.left(), y));
+        p.setPen(style.textColor);
+        p.drawText(QRectF(rest.left(), y - valueFm.height() / 2, axisWidth + 2, valueFm.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, FormatThousands(v));
+    }
+
+    const int n = int(bars.size());
+    const double slot = n > 0 ? plot.width() / n : plot.width();
+    for (int i = 0; i < n; ++i) {
+        const auto &b = bars[std::size_t(i)];
+        const double v = std::isfinite(b.value) ? b.value : 0;
+        const double x = plot.left() + slot * i + slot * 0.15;
+        const double w = slot * 0.7;
+        const QRectF bar = QRectF(QPointF(x, yOf(std::max(v, 0.0))), QPointF(x + w, yOf(std::min(v, 0.0))));
+        p.setPen(QPen(style.barOutline, style.outlineWidth));
+        p.setBrush(b.color);
+        p.drawRect(bar);
+        // The value mark sits just above the bar.
+        p.setFont(style.valueFont);
+        p.setPen(style.textColor);
+        const QString mark = FormatThousands(v);
+        p.drawText(QRectF(x - slot * 0.15, bar.top() - valueFm.height() - 2, slot, valueFm.height()),
+                   Qt::AlignCenter, mark);
+        p.setFont(style.axisLabelFont);
+        p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, axisFm.height()), Qt::AlignCenter, b.label);
+    }
+    p.restore();
+}

@@ -1,0 +1,108 @@
+// The chart painter drawn into images and checked pixel by pixel.
+#include "reports/ChartPainter.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QColor kDebt(0xF5, 0x77, 0x07), kSavings(0x2E, 0x8B, 0x57), kInterest(0x46, 0x82, 0xB4);
+
+QImage donut(const std::vector<TChartItem> &slices)
+{
+    QImage img(300, 300, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    PaintDonut(p, QRectF(0, 0, 300, 300), slices, TDonutStyle{});
+    return img;
+}
+
+TEST(FormatThousands, Cases)
+{
+    const std::pair<double, const char *> cases[] = {
+        {0, "0"},          {999, "999"},        {1000, "1,000"},     {13565, "13,565"}, {1234567.5, "1,234,568"},
+        {-10761, "-10,761"}, {0.5, "1"},       {-0.5, "-1"},        {std::nan(""), "0"},
+    };
+    for (const auto &[v, text] : cases)
+        EXPECT_EQ(FormatThousands(v), QString::fromLatin1(text)) << v;
+}
+
+TEST(NiceAxisStep, Cases)
+{
+    EXPECT_EQ(NiceAxisStep(13565, 4), 5000);
+    EXPECT_EQ(NiceAxisStep(194, 4), 50);
+    EXPECT_EQ(NiceAxisStep(0, 4), 1);
+    EXPECT_EQ(NiceAxisStep(std::numeric_limits<double>::infinity(), 4), 1);
+}
+
+TEST(Donut, FirstSliceStartsAtTheTopAndTheHoleStaysEmpty)
+{
+    // Debt 11742, savings 10761, interest 2804: the debt slice runs from 12
+    // o'clock counter-clockwise, so just left of the top is debt and just
+    // right of it is the last slice.
+    const QImage img = donut({{QStringLiteral("Debt"), 11742, kDebt},
+                              {QStringLiteral("Savings"), 10761, kSavings},
+                              {QStringLiteral("Interest"), 2804, kInterest}});
+    EXPECT_EQ(img.pixelColor(130, 30), kDebt);
+    EXPECT_EQ(img.pixelColor(170, 30), kInterest);
+    EXPECT_EQ(img.pixelColor(150, 270), kSavings); // the bottom lies in the savings slice
+    EXPECT_EQ(img.pixelColor(150, 150).alpha(), 0);
+}
+
+TEST(Donut, NothingToShowDrawsAnEmptyRing)
+{
+    for (double v : {0.0, -5.0, std::nan("")}) {
+        const QImage img = donut({{QStringLiteral("Debt"), v, kDebt}, {QStringLiteral("Savings"), v, kSavings}});
+        EXPECT_EQ(img.pixelColor(150, 30), QColor(0xD0, 0xD0, 0xD0)) << v;
+    }
+}
+
+TEST(BarChart, TallerValueDrawsTallerBarAndOddValuesDoNotCrash)
+{
+    auto height = [](const QImage &img, const QColor &c) {
+        int rows = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y) == c) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    const QColor minColor(0xA9, 0xA9, 0xA9), planColor(0x3E, 0x7A, 0xA7);
+    QImage img(177, 220, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    {
+        QPainter p(&img);
+        TBarChartStyle style;
+        style.title = QStringLiteral("Months");
+        PaintBarChart(p, QRectF(0, 0, 177, 220), {{QStringLiteral("Min Pmt"), 194, minColor},
+                                                  {QStringLiteral("Your Plan"), 31, planColor}}, style);
+    }
+    const int tall = height(img, minColor), shortBar = height(img, planColor);
+    EXPECT_GT(tall, 0);
+    EXPECT_NEAR(double(shortBar) / tall, 31.0 / 194, 0.05);
+
+    for (double v : {0.0, -100.0, std::nan(""), 1e300}) {
+        QImage odd(177, 220, QImage::Format_ARGB32);
+        QPainter p(&odd);
+        PaintBarChart(p, QRectF(0, 0, 177, 220), {{QStringLiteral("A"), v, minColor}, {QStringLiteral("B"), 5, planColor}},
+                      TBarChartStyle{});
+    }
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
