@@ -13,6 +13,28 @@ QString lastMessage(sqlite3 *db, int rc)
     return QString::fromUtf8(sqlite3_errstr(rc));
 }
 
+// One mapping from Qt values to SQLite types, for statements and batches alike.
+int bindVariant(sqlite3_stmt *stmt, int idx, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return sqlite3_bind_null(stmt, idx);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::Short:
+    case QMetaType::Bool:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        return sqlite3_bind_int64(stmt, idx, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(stmt, idx, value.toDouble());
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text(stmt, idx, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- Statement
@@ -111,22 +133,8 @@ Statement &Statement::bindNull(const char *name)
 
 Statement &Statement::bind(const char *name, const QVariant &value)
 {
-    if (!value.isValid() || value.isNull())
-        return bindNull(name);
-    switch (value.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::Short:
-    case QMetaType::Bool:
-        return bind(name, value.toInt());
-    case QMetaType::LongLong:
-    case QMetaType::UInt:
-        return bind(name, value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return bind(name, value.toDouble());
-    default:
-        return bind(name, value.toString());
-    }
+    check(bindVariant(m_stmt, paramIndex(name), value));
+    return *this;
 }
 
 void Statement::bindPresent(const DbParams &params)
@@ -329,17 +337,7 @@ void Database::execBatch(const QString &sql, const DbParams &params)
             const int idx = sqlite3_bind_parameter_index(raw, n.constData());
             if (idx == 0)
                 continue;
-            int brc = SQLITE_OK;
-            if (!value.isValid() || value.isNull()) {
-                brc = sqlite3_bind_null(raw, idx);
-            } else if (value.typeId() == QMetaType::Double) {
-                brc = sqlite3_bind_double(raw, idx, value.toDouble());
-            } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong) {
-                brc = sqlite3_bind_int64(raw, idx, value.toLongLong());
-            } else {
-                const QByteArray v = value.toString().toUtf8();
-                brc = sqlite3_bind_text(raw, idx, v.constData(), int(v.size()), SQLITE_TRANSIENT);
-            }
+            const int brc = bindVariant(raw, idx, value);
             if (brc != SQLITE_OK)
                 throwError(brc);
         }
