@@ -4,10 +4,14 @@
 #include "app/TdmImages.h"
 #include "app/TAppinfo.h"
 #include "app/TfMain.h"
+#include "store/PlanLookup.h"
 #include "store/TdmSQLite.h"
+
+#include <QCommandLineParser>
 
 #include <QTimer>
 
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
@@ -23,6 +27,18 @@ int main(int argc, char **argv)
     if (!single.CheckSingleInstance())
         return 0;
 
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Orvessa: plan the way out of debt."));
+    options.addHelpOption();
+    options.addOption({QStringLiteral("open"), QStringLiteral("Open the saved plan with this id or exact name."),
+                       QStringLiteral("plan")});
+    // Unknown arguments (a launcher may add some) never stop the program.
+    options.parse(QCoreApplication::arguments());
+    if (options.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(options.helpText()), stdout);
+        return 0;
+    }
+
     int status = 0;
     try {
         std::srand(unsigned(std::time(nullptr)));
@@ -32,6 +48,16 @@ int main(int argc, char **argv)
         auto main = std::make_unique<TfMain>(*db);
         main->show();
         single.StartListening(main.get());
+        if (options.isSet(QStringLiteral("open"))) {
+            const QString plan = options.value(QStringLiteral("open"));
+            QTimer::singleShot(0, main.get(), [&db, &main, plan] {
+                try {
+                    main->OpenSavedPlan(SavedPlanId(db->conSQLite(), plan));
+                } catch (const EPlanLookup &e) {
+                    KxMsgDialog(QString::fromUtf8(e.what()) + QStringLiteral("\r\nOrvessa starts with a new, empty plan."), 1);
+                }
+            });
+        }
         if (qEnvironmentVariableIsSet("ORVESSA_EXIT_AFTER_START"))
             QTimer::singleShot(0, main.get(), &QWidget::close);
         app.exec();
