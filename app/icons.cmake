@@ -12,3 +12,8 @@ qt_add_resources(orvessa_ui "icons"
 #   cmake --build build --target icon_sheet && build/app/icon_sheet sheet.png
 add_executable(icon_sheet EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/icon_sheet.cpp)
 target_link_libraries(icon_sheet PRIVATE orvessa_ui)
+
+# Pictures of the main window for the README:
+#   bash scripts/screenshots.sh
+add_executable(screenshots EXCLUDE_FROM_ALL ${PROJECT_SOURCE_DIR}/tools/screenshots.cpp)
+target_link_libraries(screenshots PRIVATE orvessa_ui)

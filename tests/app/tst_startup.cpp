@@ -1,5 +1,6 @@
 // Runs the real program as a person would start it, on a private data folder.
 #include "app/SingleInstance.h"
+#include "store/Db.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -39,11 +40,12 @@ protected:
     }
 
     // Runs to the end; returns the exit code, stderr in *err.
-    int run(bool exitAfterStart = true, QString *err = nullptr, const QProcessEnvironment *custom = nullptr)
+    int run(bool exitAfterStart = true, QString *err = nullptr, const QProcessEnvironment *custom = nullptr,
+            const QStringList &args = {})
     {
         QProcess p;
         p.setProcessEnvironment(custom ? *custom : env(exitAfterStart));
-        p.start(QStringLiteral(ORVESSA_EXE), {});
+        p.start(QStringLiteral(ORVESSA_EXE), args);
         EXPECT_TRUE(p.waitForFinished(20000));
         if (err)
             *err = QString::fromUtf8(p.readAllStandardError());
@@ -126,6 +128,36 @@ TEST_F(StartupTest, StartUpErrorEndsWith217AndTheNextStartWorks)
     EXPECT_EQ(run(true, &err, &e), 217);
     EXPECT_TRUE(err.contains(QStringLiteral("Resource not found: STARTUP_DB"))) << qPrintable(err);
     EXPECT_EQ(run(), 0);
+}
+
+// The working tables stay in the file, so what --open did is visible after exit.
+TEST_F(StartupTest, OpenLoadsASavedPlanByNameOrIdAndRefusesAnUnknownOne)
+{
+    struct Case {
+        QString plan;
+        QString workingName;
+        bool message;
+    };
+    for (const Case &c : {Case{QStringLiteral("Sample 2"), QStringLiteral("Sample 2"), false},
+                          Case{QStringLiteral("1"), QString(), false},
+                          Case{QStringLiteral("No Such Plan"), QString(), true}}) {
+        QString err;
+        ASSERT_EQ(run(true, &err, nullptr, {QStringLiteral("--open"), c.plan}), 0) << qPrintable(err);
+        Database db;
+        db.open(data + QStringLiteral("/Data/Orvessa.db"));
+        const QString name = db.scalar(QStringLiteral("SELECT PlanName FROM Plan")).toString();
+        const int planId = db.scalar(QStringLiteral("SELECT PlanID FROM Plan")).toInt();
+        if (c.plan == QLatin1String("1")) {
+            EXPECT_EQ(planId, 1);
+        } else if (c.message) {
+            EXPECT_EQ(planId, 0);
+            EXPECT_EQ(db.scalar(QStringLiteral("SELECT COUNT(*) FROM Debts")).toInt(), 0);
+        } else {
+            EXPECT_EQ(name, c.workingName);
+            EXPECT_EQ(planId, c.message ? 0 : db.scalar(QStringLiteral("SELECT PlanID FROM hist_Plan WHERE PlanName = 'Sample 2'")).toInt());
+        }
+        EXPECT_EQ(err.contains(QStringLiteral("No saved plan has the id or name \"No Such Plan\".")), c.message) << qPrintable(err);
+    }
 }
 
 } // namespace

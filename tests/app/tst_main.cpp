@@ -1,0 +1,292 @@
+// The main window with its real panels on a private database copy: structure,
+// tabs following the debts, the menus' own actions, the theme switch and
+// closing.
+#include "UiFixture.h"
+
+#include "app/TdmImages.h"
+#include "app/TfMain.h"
+#include "editing/TfDebts.h"
+#include "engine/ui/TfPaymentRec.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+
+QImage iconImage(const QIcon &icon)
+{
+    return icon.pixmap(16, 16).toImage();
+}
+
+} // namespace
+
+class TestMain : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dataDir;
+    std::unique_ptr<TdmImages> images;
+    std::unique_ptr<UiFixture> fx;
+    std::unique_ptr<TfMain> w;
+
+    QAction *item(const char *name) { return w->findChild<QAction *>(QLatin1String(name)); }
+
+    void addDebt(const QString &name, double apr, double balance, double payment)
+    {
+        fx->db().execBatch(QStringLiteral("INSERT INTO Debts (Priority, DebtType, CreditorName, APR, Balance, Payment) "
+                                          "VALUES (99, 'Credit Card', :n, :a, :b, :p);"),
+                           {{QStringLiteral(":n"), name}, {QStringLiteral(":a"), apr},
+                            {QStringLiteral(":b"), balance}, {QStringLiteral(":p"), payment}});
+        w->RefreshDebtGridWithData();
+    }
+
+    int count(const char *sql) { return fx->db().scalar(QLatin1String(sql)).toInt(); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("ORVESSA_DATA_DIR", dataDir.path().toLocal8Bit());
+        TAppinfo::Initialize();
+        images = std::make_unique<TdmImages>();
+    }
+
+    void init()
+    {
+        QFile::remove(TAppinfo::GetIniFilePath());
+        TAppinfo::ExtractResources();
+        fx = std::make_unique<UiFixture>();
+        w = std::make_unique<TfMain>(*fx->dm);
+        w->show();
+    }
+
+    void cleanup()
+    {
+        TAppinfo::SetPlanModified(false);
+        w.reset();
+        fx.reset();
+    }
+
+    void windowStructure()
+    {
+        QCOMPARE(w->windowTitle(), QStringLiteral("Orvessa"));
+        QCOMPARE(w->minimumSize(), QSize(926, 520));
+        QTabWidget *tabs = w->tcRight;
+        QCOMPARE(tabs->count(), 5);
+        const QStringList texts = {"Debts", "Debt Reduction", "Reports", "Payment Rec", "Log"};
+        const QList<bool> visible = {true, true, true, false, false};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(tabs->tabText(i), texts[i]);
+            QCOMPARE(tabs->isTabVisible(i), visible[i]);
+        }
+        QCOMPARE(tabs->currentIndex(), int(TfMain::tabIdxDebts));
+        // Each panel's content sits inside the window.
+        for (const char *name : {"lytPlan", "lytOneoffs", "lytDebts", "lytPaymentRec", "lytDebtReduction", "lytReports"})
+            QVERIFY2(w->findChild<QWidget *>(QLatin1String(name)) || w->findChild<QLayout *>(QLatin1String(name)), name);
+        QCOMPARE(w->findChild<QWidget *>(QStringLiteral("lytLeft"))->width(), 230);
+        QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblNotice"))->width(), 813);
+        QVERIFY(w->Memo1->toPlainText().startsWith(QStringLiteral("SQL ORDER BY = Avalanche DESC")));
+    }
+
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<bool>("visible");
+        auto row = [](const char *n, const char *t, int i, bool v = true) { QTest::addRow("%s", n) << QString::fromLatin1(n) << QString::fromLatin1(t) << i << v; };
+        row("mbNewPaymentPlan", "New Payment Plan", 5);
+        row("mbOpenExistingPlan", "Open Existing Plan...", 6);
+        row("mbSavePaymentPlan", "Save Payment Plan", 7);
+        row("mbPaymentPlanSaveAs", "Payment Plan Save As...", 8);
+        row("mbPrintWorksheet", "Print Data Entry Worksheet...", 21);
+        row("mbExit", "Exit", 4);
+        row("mbDateFinderUse", "Use Date Finder...", 33);
+        row("mbDateFinderLearn", "Learn About Date Finder", 22);
+        row("mbDateFinderVideo", "Watch Date Finder Video", 1);
+        row("mbDefaultScreenSize", "Reset Screen to Original Size", 3);
+        row("mbOnlineHelp", "Quick Start Guide", 22);
+        row("mbYouTubeVideos", "YouTube Videos", 1);
+        row("mnuSendFeedback", "Contact Support ", 24);
+        row("mbAbout", "About", 0, false);
+        row("mbTogglePlan", "Toggle Plan", -1, false);
+        row("mbToggleOneOffs", "Toggle One Offs", -1, false);
+        row("mbToggleDebts", "Toggle Debts", -1, false);
+        row("mbToggleLog", "Toggle Log", -1, false);
+        row("mnuAboutNew", "About", 34);
+    }
+    void menuItems()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(int, icon);
+        QFETCH(bool, visible);
+        auto *a = w->findChild<QAction *>(name);
+        QVERIFY(a);
+        QCOMPARE(a->text(), text);
+        QCOMPARE(a->isVisible(), visible);
+        if (icon >= 0)
+            QCOMPARE(iconImage(a->icon()), iconImage(TdmImages::Instance().icon32(icon)));
+        else
+            QVERIFY(a->icon().isNull());
+    }
+
+    void tabsFollowTheDebts()
+    {
+        QTabWidget *tabs = w->tcRight;
+        for (int i : {1, 2, 3})
+            QVERIFY(!tabs->isTabEnabled(i));
+        // Use Date Finder with no debts: a message, the tab stays.
+        item("mbDateFinderUse")->trigger();
+        QCOMPARE(fx->boxes.size(), size_t(1));
+        QCOMPARE(fx->boxes[0].kind, 2);
+        QVERIFY(fx->boxes[0].text.startsWith(QStringLiteral("Date Finder needs at least one debt")));
+        QCOMPARE(tabs->currentIndex(), 0);
+
+        addDebt(QStringLiteral("Card"), 18, 1000, 50);
+        for (int i : {1, 2, 3})
+            QVERIFY(tabs->isTabEnabled(i));
+        // The Reports tab recomputes even when Debt Reduction was never opened.
+        QCOMPARE(count("SELECT COUNT(*) FROM tblKXPaymentsFromArray"), 0);
+        tabs->setCurrentIndex(TfMain::tabIdxReports);
+        QVERIFY(count("SELECT COUNT(*) FROM tblKXPaymentsFromArray") > 0);
+        QVERIFY(count("SELECT COUNT(*) FROM tblMinPaymentsFromArray") > 0);
+
+        w->SetDebtsTabActive();
+        fx->db().execBatch(QStringLiteral("DELETE FROM Debts;"));
+        w->RefreshDebtGridWithData();
+        for (int i : {1, 2, 3})
+            QVERIFY(!tabs->isTabEnabled(i));
+    }
+
+    void windowSize()
+    {
+        w->setGeometry(70, 90, 1200, 800);
+        item("mbDefaultScreenSize")->trigger();
+        QCOMPARE(w->size(), QSize(1070, 601));
+        QCOMPARE(w->geometry().topLeft(), QPoint(70, 90));
+        w->resize(500, 300);
+        QVERIFY(w->width() >= 926 && w->height() >= 520);
+    }
+
+    void minimumPaymentItems()
+    {
+        QVERIFY(item("mbMPA25")->isChecked());
+        item("mbMPA15")->trigger();
+        QCOMPARE(TAppinfo::GetMinPmtAllowed(), 15);
+        QVERIFY(item("mbMPA15")->isChecked());
+        QVERIFY(!item("mbMPA25")->isChecked());
+        QVERIFY(!TAppinfo::GetPlanModified());
+    }
+
+    void themeSwitch()
+    {
+        item("mbThemeDark")->trigger();
+        QCOMPARE(TAppinfo::GetThemeStyle(), tsDark);
+        QVERIFY(qApp->styleSheet().contains(QStringLiteral("Dark theme")));
+        QVERIFY(w->tabDebtReductionBG->styleSheet().contains(QStringLiteral("#333333")));
+        QVERIFY(w->tabReportsBG->styleSheet().contains(QStringLiteral("#333333")));
+        QCOMPARE(iconImage(w->fDebts->btnCancel->icon()), iconImage(TdmImages::Instance().icon32(29)));
+        QCOMPARE(w->grab().toImage().pixelColor(5, w->height() / 2), QColor(0x2B, 0x2B, 0x2B));
+
+        item("mbThemeLight")->trigger();
+        QCOMPARE(TAppinfo::GetThemeStyle(), tsLight);
+        QVERIFY(qApp->styleSheet().contains(QStringLiteral("Light theme")));
+        QVERIFY(w->tabDebtReductionBG->styleSheet().contains(QStringLiteral("#FFFFFF")));
+        QCOMPARE(iconImage(w->fDebts->btnCancel->icon()), iconImage(TdmImages::Instance().icon32(11)));
+        QVERIFY(!TAppinfo::GetPlanModified());
+    }
+
+    void developerToggles()
+    {
+        item("mbToggleLog")->trigger();
+        QVERIFY(w->tcRight->isTabVisible(TfMain::tabIdxLog));
+        QVERIFY(w->tcRight->isTabVisible(TfMain::tabIdxPaymentRec));
+        QVERIFY(w->fPaymentRec->Logging());
+        item("mbToggleLog")->trigger();
+        QVERIFY(!w->tcRight->isTabVisible(TfMain::tabIdxLog));
+        QVERIFY(!w->fPaymentRec->Logging());
+        item("mbToggleDebts")->trigger();
+        QVERIFY(!w->tcRight->isVisible());
+        item("mbToggleDebts")->trigger();
+        QVERIFY(w->tcRight->isVisible());
+    }
+
+    void closingUnmodifiedAsksNothingAndWritesSettings()
+    {
+        QFile::remove(TAppinfo::GetIniFilePath());
+        w->setGeometry(60, 70, 1000, 600);
+        QVERIFY(w->close());
+        QVERIFY(fx->boxes.empty());
+        QVERIFY(QFile::exists(TAppinfo::GetIniFilePath()));
+    }
+
+    void closingModified_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<int>("savedPlans");
+        QTest::addRow("Cancel keeps the window") << int(mrCancel) << false << 0;
+        QTest::addRow("No closes without saving") << int(mrNo) << true << 0;
+        QTest::addRow("Yes saves, then closes") << int(mrYes) << true << 1;
+    }
+    void closingModified()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, closed);
+        QFETCH(int, savedPlans);
+        const int before = count("SELECT COUNT(*) FROM hist_Plan");
+        addDebt(QStringLiteral("Card"), 18, 1000, 50);
+        TAppinfo::SetPlanModified(true);
+        fx->answers.push_back(answer);
+        QCOMPARE(w->close(), closed);
+        QCOMPARE(fx->boxes.size(), size_t(1));
+        QCOMPARE(fx->boxes[0].buttons, mbYesNoCancel);
+        QCOMPARE(count("SELECT COUNT(*) FROM hist_Plan") - before, savedPlans);
+    }
+
+    void newPlanAndSave()
+    {
+        addDebt(QStringLiteral("Card"), 18, 1000, 50);
+        item("mbSavePaymentPlan")->trigger();
+        const int id = TAppinfo::GetPlanId();
+        QVERIFY(id > 0);
+        const int plans = count("SELECT COUNT(*) FROM hist_Plan");
+        item("mbSavePaymentPlan")->trigger();
+        QCOMPARE(TAppinfo::GetPlanId(), id);
+        QCOMPARE(count("SELECT COUNT(*) FROM hist_Plan"), plans);
+
+        TAppinfo::SetPlanModified(true);
+        fx->answers.push_back(mrCancel);
+        item("mbNewPaymentPlan")->trigger();
+        QCOMPARE(count("SELECT COUNT(*) FROM Debts"), 1);
+        fx->answers.push_back(mrNo);
+        item("mbNewPaymentPlan")->trigger();
+        QCOMPARE(count("SELECT COUNT(*) FROM Debts"), 0);
+        QCOMPARE(TAppinfo::GetPlanId(), 0);
+        QVERIFY(!TAppinfo::GetPlanModified());
+        QVERIFY(!w->tcRight->isTabEnabled(TfMain::tabIdxDebtReduction));
+    }
+
+    void openSavedPlan()
+    {
+        QVERIFY(!w->OpenSavedPlan(9999));
+        QVERIFY(w->OpenSavedPlan(2));
+        QCOMPARE(w->fDebts->sgDebts->rowCount(), count("SELECT COUNT(*) FROM hist_Debts WHERE PlanID = 2"));
+        QVERIFY(w->tcRight->isTabEnabled(TfMain::tabIdxDebtReduction));
+        QCOMPARE(w->tcRight->currentIndex(), 0);
+        QVERIFY(!TAppinfo::GetPlanModified());
+    }
+};
+
+QTEST_MAIN(TestMain)
+#include "tst_main.moc"
