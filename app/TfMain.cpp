@@ -1,6 +1,8 @@
 #include "app/TfMain.h"
 
+#include "app/Links.h"
 #include "app/MsgDialogs.h"
+#include "app/UrlOpener.h"
 #include "app/TdmImages.h"
 #include "editing/TfDebts.h"
 #include "editing/TfOneoffs.h"
@@ -447,11 +449,33 @@ void TfMain::mbDateFinderUseClick()
     fDebtReduction->lblDebtFreeDateClick();
 }
 
-void TfMain::mbDateFinderLearnClick() {}
-void TfMain::mbDateFinderVideoClick() {}
-void TfMain::mbOnlineHelpClick() {}
-void TfMain::mbYouTubeVideosClick() {}
-void TfMain::mnuSendFeedbackClick() {}
+void TfMain::mbDateFinderLearnClick()
+{
+    OpenURL(BuildTrackedUrl(QLatin1String(TAppinfo::HelpBaseUrl) + QStringLiteral("quick-start-guide.php?goto=drt-debtfreedate"),
+                            QStringLiteral("menu_date_finder_learn_about")));
+}
+
+void TfMain::mbDateFinderVideoClick()
+{
+    OpenURL(BuildTrackedUrl(QLatin1String(kDateFinderVideoUrl), QStringLiteral("menu_date_finder_watch_video")));
+}
+
+void TfMain::mbOnlineHelpClick()
+{
+    OpenURL(BuildTrackedUrl(QLatin1String(TAppinfo::HelpBaseUrl) + QStringLiteral("quick-start-guide.php"),
+                            QStringLiteral("menu_help_quick_start_guide")));
+}
+
+void TfMain::mbYouTubeVideosClick()
+{
+    OpenURL(BuildTrackedUrl(QLatin1String(kVideoChannelUrl), QStringLiteral("menu_help_youtube_videos")));
+}
+
+void TfMain::mnuSendFeedbackClick()
+{
+    OpenURL(SupportMailLink());
+}
+
 void TfMain::mbAboutClick() {}
 void TfMain::mnuAboutNewClick() {}
 
