@@ -556,6 +556,8 @@ void TfDebts::LoadDebtGrid()
     Statement st(m_db.conSQLite(), Database::expandOrderBy(QStringLiteral(
         "SELECT rowid, Priority, DebtType, CreditorName, APR, Balance, Payment FROM Debts ORDER BY !ob;"),
         TAppinfo::GetPlanSort()));
+    QLocale plainLocale;
+    plainLocale.setNumberOptions(QLocale::OmitGroupSeparator);
     const Qt::Alignment right = Qt::AlignRight;
     const Qt::Alignment left = Qt::AlignLeft;
     int row = 0;
@@ -569,7 +571,7 @@ void TfDebts::LoadDebtGrid()
         const double balance = st.getDouble(5);
         const double payment = st.getDouble(6);
         sgDebts->setItem(row, colRowID, valueItem(QString::number(rowid), rowid, right));
-        sgDebts->setItem(row, colPriority, valueItem(QLocale().toString(priority, 'g', QLocale::FloatingPointShortest),
+        sgDebts->setItem(row, colPriority, valueItem(plainLocale.toString(priority, 'g', QLocale::FloatingPointShortest),
                                                      priority, Qt::AlignHCenter));
         sgDebts->setItem(row, colDebtType, valueItem(type, type, left));
         sgDebts->setItem(row, colCreditorName, valueItem(name, name, left));

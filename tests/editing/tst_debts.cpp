@@ -183,23 +183,30 @@ private slots:
         QTest::addColumn<double>("payment");
         QTest::addColumn<QString>("message");    // empty: accepted
         QTest::addColumn<double>("paymentAfter"); // payment box after a refusal
+        QTest::addColumn<QString>("focus");
 
         const QString us = QStringLiteral("en_US");
         const QString card = QStringLiteral("Credit Card"), loan = QStringLiteral("Loan");
-        QTest::addRow("blank name") << us << 25 << card << "" << 18.0 << 1000.0 << 100.0 << kBlank << 100.0;
-        QTest::addRow("blanks-only name") << us << 25 << card << "   " << 18.0 << 1000.0 << 100.0 << kBlank << 100.0;
-        QTest::addRow("balance 0") << us << 25 << card << "Visa" << 18.0 << 0.0 << 100.0 << kZero << 100.0;
+        QTest::addRow("blank name") << us << 25 << card << "" << 18.0 << 1000.0 << 100.0
+                                    << kBlank << 100.0 << "edCreditorName";
+        QTest::addRow("blanks-only name") << us << 25 << card << "   " << 18.0 << 1000.0 << 100.0
+                                          << kBlank << 100.0 << "edCreditorName";
+        QTest::addRow("balance 0") << us << 25 << card << "Visa" << 18.0 << 0.0 << 100.0
+                                   << kZero << 100.0 << "edBalance";
         QTest::addRow("card below floor") << us << 15 << card << "Visa" << 18.0 << 1000.0 << 24.99
-                                          << kLow.arg("25.00") << 25.0;
-        QTest::addRow("card at floor") << us << 15 << card << "Visa" << 18.0 << 1000.0 << 25.0 << "" << 0.0;
+                                          << kLow.arg("25.00") << 25.0 << "edPayment";
+        QTest::addRow("card at floor") << us << 15 << card << "Visa" << 18.0 << 1000.0 << 25.0
+                                       << "" << 0.0 << "edDebtType";
         QTest::addRow("loan raised to minimum") << us << 25 << loan << "Car" << 0.0 << 20.0 << 24.99
-                                                << kLow.arg("25.00") << 25.0;
-        QTest::addRow("loan at minimum") << us << 25 << loan << "Car" << 0.0 << 20.0 << 25.0 << "" << 0.0;
+                                                << kLow.arg("25.00") << 25.0 << "edPayment";
+        QTest::addRow("loan at minimum") << us << 25 << loan << "Car" << 0.0 << 20.0 << 25.0
+                                         << "" << 0.0 << "edDebtType";
         QTest::addRow("no thousands separator in message") << us << 25 << card << "Visa" << 18.0 << 200000.0 << 10.0
-                                                           << kLow.arg("5000.00") << 5000.0;
+                                                           << kLow.arg("5000.00") << 5000.0 << "edPayment";
         QTest::addRow("locale decimal comma") << QStringLiteral("de_DE") << 15 << card << "Visa" << 18.0 << 1000.0
-                                              << 24.99 << kLow.arg("25,00") << 25.0;
-        QTest::addRow("largest values") << us << 35 << card << "Big" << 60.0 << 1e9 << 1e9 << "" << 0.0;
+                                              << 24.99 << kLow.arg("25,00") << 25.0 << "edPayment";
+        QTest::addRow("largest values") << us << 35 << card << "Big" << 60.0 << 1e9 << 1e9
+                                        << "" << 0.0 << "edDebtType";
     }
 
     void addValidation()
@@ -213,11 +220,14 @@ private slots:
         QFETCH(double, payment);
         QFETCH(QString, message);
         QFETCH(double, paymentAfter);
+        QFETCH(QString, focus);
 
         QLocale::setDefault(QLocale(locale));
         TAppinfo::SetMinPmtAllowed(minPmt);
         enter(type, name, apr, balance, payment);
         QTest::mouseClick(d->btnAddUpdate, Qt::LeftButton);
+        QVERIFY(d->lytDebts->focusWidget());
+        QCOMPARE(d->lytDebts->focusWidget()->objectName(), focus);
 
         if (!message.isEmpty()) {
             expectRefused(message);
