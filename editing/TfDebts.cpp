@@ -466,7 +466,7 @@ bool TfDebts::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            && key->modifiers() == Qt::NoModifier) {
+            && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             // Holding the key down must not add the same debt again and again.
             if (!key->isAutoRepeat()) {
                 if (auto *box = qobject_cast<QAbstractSpinBox *>(watched))

@@ -276,8 +276,11 @@ private slots:
     void enterKeyAddsFromEveryField_data()
     {
         QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
         for (const char *f : {"edDebtType", "edCreditorName", "edAPR", "edBalance", "edPayment"})
-            QTest::addRow("%s", f) << QString::fromLatin1(f);
+            QTest::addRow("%s", f) << QString::fromLatin1(f) << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::addRow("keypad Enter") << "edBalance" << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
     }
 
     void enterKeyAddsFromEveryField()
@@ -290,7 +293,9 @@ private slots:
         QTest::keyClicks(d->edPayment, QStringLiteral("80"));
         auto *w = d->lytDebts->findChild<QWidget *>(field);
         QVERIFY(w);
-        QTest::keyClick(w, Qt::Key_Return);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QTest::keyClick(w, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QVERIFY(fx->boxes.empty());
         QCOMPARE(debtCount(), 1);
         QCOMPARE(d->GridPayment(0), 80.0);
