@@ -69,7 +69,6 @@ TfOneoffs::TfOneoffs(TdmSQLite &db, TMainHost *host, QObject *parent)
     nbOneOffAmount->setRange(0, 1'000'000);
     nbOneOffAmount->setButtonSymbols(QAbstractSpinBox::NoButtons);
     nbOneOffAmount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    nbOneOffAmount->setGroupSeparatorShown(true);
     btnAddUpdate = new QToolButton(lytOneoffs);
     btnAddUpdate->setObjectName(QStringLiteral("btnAddUpdate"));
     btnCancel = new QToolButton(lytOneoffs);
@@ -78,9 +77,14 @@ TfOneoffs::TfOneoffs(TdmSQLite &db, TMainHost *host, QObject *parent)
     btnCancel->setIcon(Glyph(11));
     for (QToolButton *b : {btnAddUpdate, btnCancel}) {
         b->setAutoRaise(true);
-        b->setIconSize(QSize(20, 20));
+        b->setIconSize(QSize(18, 18));
+        b->setFixedSize(24, 24);
     }
-    entry->addWidget(dtOneOffDate, 1);
+    // The date needs its full width in the narrow column; the amount takes
+    // what is left (seven digits still fit).
+    dtOneOffDate->setMinimumWidth(dtOneOffDate->sizeHint().width());
+    nbOneOffAmount->setMinimumWidth(56);
+    entry->addWidget(dtOneOffDate);
     entry->addWidget(nbOneOffAmount, 1);
     entry->addWidget(btnAddUpdate);
     entry->addWidget(btnCancel);
