@@ -4,6 +4,7 @@
 #include "app/TAppinfo.h"
 #include "app/TMainHost.h"
 #include "app/TdmImages.h"
+#include "app/UrlOpener.h"
 #include "engine/Money.h"
 #include "store/DebtOrder.h"
 #include "store/TdmSQLite.h"
@@ -250,6 +251,8 @@ TfDebts::TfDebts(TdmSQLite &db, TMainHost *host, QObject *parent)
     MakeThemeAdjustments();
     ResetEntryFields(1);
     RefreshDebtGridWithData();
+    for (QObject *c : std::initializer_list<QObject *>{edDebtType, edCreditorName, edAPR, edBalance, edPayment})
+        HandleHelpKey(c);
 }
 
 TfDebts::~TfDebts()

@@ -5,6 +5,7 @@
 #include "app/TAppinfo.h"
 #include "app/TMainHost.h"
 #include "app/TdmImages.h"
+#include "app/UrlOpener.h"
 #include "store/TdmSQLite.h"
 
 #include <QDateEdit>
@@ -127,6 +128,8 @@ TfOneoffs::TfOneoffs(TdmSQLite &db, TMainHost *host, QObject *parent)
 
     ResetEntryFields(1);
     SQLDataToGrid();
+    for (QObject *c : std::initializer_list<QObject *>{dtOneOffDate, nbOneOffAmount, sgPayments})
+        HandleHelpKey(c);
 }
 
 TfOneoffs::~TfOneoffs()

@@ -3,6 +3,7 @@
 #include "app/MsgDialogs.h"
 #include "app/TAppinfo.h"
 #include "app/TMainHost.h"
+#include "app/UrlOpener.h"
 #include "store/DebtOrder.h"
 #include "store/TdmSQLite.h"
 
@@ -118,6 +119,8 @@ TfPlan::TfPlan(TdmSQLite &db, TMainHost *host, QObject *parent)
 
     SQLDataToControls();
     EnableOnChangeEvents();
+    for (QObject *c : std::initializer_list<QObject *>{edPlanName, dtStartMonth, cbPayoffStrategy, edPledgeMoney, rbImmediate, rbDeferred})
+        HandleHelpKey(c);
     MakeThemeAdjustments();
 }
 

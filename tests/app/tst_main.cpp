@@ -94,7 +94,7 @@ private slots:
             QVERIFY2(w->findChild<QWidget *>(QLatin1String(name)) || w->findChild<QLayout *>(QLatin1String(name)), name);
         QCOMPARE(w->findChild<QWidget *>(QStringLiteral("lytLeft"))->width(), 230);
         QCOMPARE(w->findChild<QLabel *>(QStringLiteral("lblNotice"))->width(), 813);
-        QVERIFY(w->Memo1->toPlainText().startsWith(QStringLiteral("SQL ORDER BY = Avalanche DESC")));
+        QVERIFY(w->Memo1->toPlainText().contains(QStringLiteral("\nSQL ORDER BY = Avalanche DESC\n")));
     }
 
     void menuItems_data()
