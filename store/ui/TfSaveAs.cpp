@@ -55,11 +55,13 @@ TfSaveAs::TfSaveAs(QWidget *parent)
     buttons->addWidget(btnOk);
     buttons->addWidget(btnCancel);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
     layout->addLayout(form);
+    layout->addSpacing(16);
     layout->addStretch(1);
     layout->addLayout(buttons);
 
-    setMinimumWidth(400);
+    setMinimumWidth(420);
     Edit2->setFocus();
 }
 
