@@ -4,13 +4,17 @@
 #include "app/MsgDialogs.h"
 #include "app/UrlOpener.h"
 #include "app/TdmImages.h"
+#include "app/TitleBar.h"
 #include "editing/TfDebts.h"
 #include "editing/TfOneoffs.h"
 #include "editing/TfPlan.h"
+#include "engine/ui/TfDateFinder.h"
 #include "engine/ui/TfDebtReduction.h"
 #include "engine/ui/TfPaymentRec.h"
 #include "reports/ui/TfReports.h"
 #include "store/TdmSQLite.h"
+#include "store/ui/TfChooser.h"
+#include "store/ui/TfSaveAs.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -271,6 +275,8 @@ void TfMain::FormCreate()
     fReports = new TfReports(m_db, this, this);
     lytReports->addWidget(fReports->lytReports);
 
+    fDebtReduction->OnDateFinder = [this] { ShowDateFinder(); };
+
     connect(tcRight, &QTabWidget::currentChanged, this, &TfMain::tcRightChange);
     InitializeForm();
     m_db.InitializeNewPlan();
@@ -285,7 +291,7 @@ void TfMain::InitializeForm()
     SetDebtsTabActive();
     TAppinfo::SetMinPmtAllowed(0);
     TAppinfo::LoadConfigSettings(*this);
-    // The toolkit's styles colour the title bar themselves on this platform.
+    UseDarkTitleBar(this, TAppinfo::GetThemeStyle() == tsDark);
     setWindowTitle(QString::fromLatin1(TAppinfo::ProductName));
     lblNotice->setText(TAppinfo::NoticeText);
     Log(QStringLiteral("SQL ORDER BY = ") + TAppinfo::GetPlanSort(), false);
@@ -418,6 +424,14 @@ void TfMain::mbNewPaymentPlanClick()
 
 void TfMain::mbOpenExistingPlanClick()
 {
+    if (!AskToSaveChanges())
+        return;
+    TfChooser chooser(m_db, this);
+    UseDarkTitleBar(&chooser, TAppinfo::GetThemeStyle() == tsDark);
+    if (chooser.exec() != QDialog::Accepted)
+        return;
+    m_db.CopyPlanFromHist(TAppinfo::GetPlanId());
+    ReloadWorkingPlan();
 }
 
 void TfMain::mbSavePaymentPlanClick()
@@ -427,6 +441,22 @@ void TfMain::mbSavePaymentPlanClick()
 
 void TfMain::mbPaymentPlanSaveAsClick()
 {
+    if (!AskToSaveChanges())
+        return;
+    TfSaveAs dlg(this);
+    UseDarkTitleBar(&dlg, TAppinfo::GetThemeStyle() == tsDark);
+    dlg.move(TfSaveAs::PositionOn(geometry(), dlg.size()));
+    dlg.SetPlanName(fPlan->GetPlanName());
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    int id = 0;
+    fPlan->SetPlanName(dlg.GetPlanName());
+    // The first save creates the new saved plan; the second stamps its id
+    // into the working row and dates it. The old saved plan stays as it was.
+    m_db.SavePlan(id);
+    m_db.SavePlan(id);
+    TAppinfo::SetPlanId(id);
+    TAppinfo::SetPlanModified(false);
 }
 
 void TfMain::mbPrintWorksheetClick()
@@ -447,6 +477,21 @@ void TfMain::mbDateFinderUseClick()
     }
     tcRight->setCurrentIndex(tabIdxDebtReduction);
     fDebtReduction->lblDebtFreeDateClick();
+}
+
+void TfMain::ShowDateFinder()
+{
+    TfDateFinder dlg(*fPaymentRec, this);
+    dlg.OnHelp = [](const QString &page, const QString &key) {
+        OpenURL(BuildTrackedUrl(QLatin1String(TAppinfo::HelpBaseUrl) + page, key));
+    };
+    UseDarkTitleBar(&dlg, TAppinfo::GetThemeStyle() == tsDark);
+    if (dlg.exec() == QDialog::Accepted) {
+        fPaymentRec->Engine().btnDateFinderClick();
+        // The pledge field stores, marks and recomputes as for a typed amount.
+        fPlan->SetPledgeMoney(QString::number(TAppinfo::DateFinderPledgeMoney, 'f', 0));
+    }
+    activateWindow();
 }
 
 void TfMain::mbDateFinderLearnClick()
@@ -522,6 +567,7 @@ void TfMain::ThemeStyleClick(QAction *Sender)
     } else {
         TAppinfo::SetThemeStyle(tsDark);
     }
+    UseDarkTitleBar(this, TAppinfo::GetThemeStyle() == tsDark);
     MakeThemeAdjustments();
 }
 

@@ -115,6 +115,8 @@ private:
     bool FormCloseQuery();
     void FormClose();
     void FocusPlanName();
+    // The Date Finder dialog and, on OK, its search into the pledge money.
+    void ShowDateFinder();
 
     TdmSQLite &m_db;
     QVBoxLayout *lytPlan = nullptr;

@@ -6,9 +6,17 @@
 #include "app/TdmImages.h"
 #include "app/TfMain.h"
 #include "editing/TfDebts.h"
+#include "editing/TfPlan.h"
+#include "engine/ui/TfDateFinder.h"
 #include "engine/ui/TfPaymentRec.h"
+#include "store/ui/TfChooser.h"
+#include "store/ui/TfSaveAs.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
@@ -52,6 +60,29 @@ class TestMain : public QObject {
 
     int count(const char *sql) { return fx->db().scalar(QLatin1String(sql)).toInt(); }
 
+    // Runs `act` on the next modal dialog of type D once it is open; records
+    // whether one appeared.
+    template <class D, class F>
+    void inNextDialog(F act)
+    {
+        dialogSeen = false;
+        delete watcher;
+        auto *timer = new QTimer(this);
+        watcher = timer;
+        timer->setInterval(10);
+        connect(timer, &QTimer::timeout, this, [this, timer, act] {
+            if (auto *d = qobject_cast<D *>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                dialogSeen = true;
+                act(d);
+            }
+        });
+        timer->start();
+    }
+    bool dialogSeen = false;
+    QPointer<QTimer> watcher;
+
 private slots:
     void initTestCase()
     {
@@ -71,6 +102,7 @@ private slots:
 
     void cleanup()
     {
+        delete watcher;
         TAppinfo::SetPlanModified(false);
         w.reset();
         fx.reset();
@@ -275,6 +307,66 @@ private slots:
         QCOMPARE(TAppinfo::GetPlanId(), 0);
         QVERIFY(!TAppinfo::GetPlanModified());
         QVERIFY(!w->tcRight->isTabEnabled(TfMain::tabIdxDebtReduction));
+    }
+
+    void openThroughTheChooser()
+    {
+        TAppinfo::SetPlanModified(true);
+        fx->answers.push_back(mrCancel);
+        inNextDialog<TfChooser>([](TfChooser *c) { c->reject(); });
+        item("mbOpenExistingPlan")->trigger();
+        QVERIFY(!dialogSeen);
+        QVERIFY(TAppinfo::GetPlanModified());
+
+        fx->answers.push_back(mrNo);
+        inNextDialog<TfChooser>([](TfChooser *c) {
+            for (int r = 0; r < c->sgChooser->rowCount(); ++r)
+                if (c->sgChooser->item(r, TfChooser::colName)->text() == QLatin1String("Sample 2"))
+                    c->sgChooser->selectRow(r);
+            c->Button2Click();
+        });
+        item("mbOpenExistingPlan")->trigger();
+        QVERIFY(dialogSeen);
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT PlanName FROM Plan")).toString(), QStringLiteral("Sample 2"));
+        QCOMPARE(w->fPlan->GetPlanName(), QStringLiteral("Sample 2"));
+        QVERIFY(!TAppinfo::GetPlanModified());
+        QVERIFY(w->fDebts->sgDebts->rowCount() > 0);
+    }
+
+    void saveAsKeepsTheOldPlan()
+    {
+        QVERIFY(w->OpenSavedPlan(2));
+        const int plans = count("SELECT COUNT(*) FROM hist_Plan");
+        inNextDialog<TfSaveAs>([](TfSaveAs *d) {
+            d->Edit2->setText(QStringLiteral("Sample 2 copy"));
+            d->btnOkClick();
+        });
+        item("mbPaymentPlanSaveAs")->trigger();
+        QVERIFY(dialogSeen);
+        const int id = TAppinfo::GetPlanId();
+        QVERIFY(id != 2);
+        QCOMPARE(count("SELECT COUNT(*) FROM hist_Plan"), plans + 1);
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT PlanName FROM hist_Plan WHERE PlanID = 2")).toString(), QStringLiteral("Sample 2"));
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT PlanName FROM hist_Plan WHERE PlanID = :p"), {{QStringLiteral(":p"), id}}).toString(),
+                 QStringLiteral("Sample 2 copy"));
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT COUNT(*) FROM hist_Debts WHERE PlanID = :p"), {{QStringLiteral(":p"), id}}).toInt(),
+                 count("SELECT COUNT(*) FROM hist_Debts WHERE PlanID = 2"));
+        QVERIFY(!TAppinfo::GetPlanModified());
+    }
+
+    void dateFinderStoresThePledgeMoney()
+    {
+        QVERIFY(w->OpenSavedPlan(2));
+        inNextDialog<TfDateFinder>([](TfDateFinder *d) {
+            d->cbDebtFreeDate->setCurrentIndex(2);
+            d->Button1Click();
+        });
+        item("mbDateFinderUse")->trigger();
+        QVERIFY(dialogSeen);
+        QCOMPARE(w->tcRight->currentIndex(), int(TfMain::tabIdxDebtReduction));
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT PledgeMoney FROM Plan")).toDouble(), 3505.0);
+        QCOMPARE(w->fPlan->edPledgeMoney->text(), QStringLiteral("3505"));
+        QVERIFY(TAppinfo::GetPlanModified());
     }
 
     void openSavedPlan()
