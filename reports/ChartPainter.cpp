@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -125,16 +126,24 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
         hi = std::max(hi, b.value);
     }
     const double step = NiceAxisStep(hi - lo > 0 ? hi - lo : 1, 4);
-    const double top = std::ceil(hi / step) * step + (hi > 0 && std::fmod(hi, step) == 0 ? step : 0);
+    double top = std::ceil(hi / step) * step + (hi > 0 && std::fmod(hi, step) == 0 ? step : 0);
     const double bottom = std::floor(lo / step) * step;
-    const double span = top - bottom > 0 ? top - bottom : 1;
+    if (!(top > bottom))
+        top = bottom + step;
+
+    const double plotTop = rest.top() + valueFm.height() / 2;
+    const double plotHeight = std::max(1.0, rest.height() - axisFm.height() - 6 - valueFm.height() / 2);
+    // The tallest bar's mark needs room under the top of the axis, or it runs
+    // into the title.
+    const double markRoom = valueFm.height() + 4;
+    for (int i = 0; i < 20 && hi > 0 && (top - hi) / (top - bottom) * plotHeight < markRoom; ++i)
+        top += step;
+    const double span = top - bottom;
 
     double axisWidth = 0;
     for (double v = bottom; v <= top + step / 2; v += step)
         axisWidth = std::max(axisWidth, valueFm.horizontalAdvance(FormatThousands(v)));
-    const QRectF plot(rest.left() + axisWidth + 8, rest.top() + valueFm.height() / 2,
-                      std::max(1.0, rest.width() - axisWidth - 12),
-                      std::max(1.0, rest.height() - axisFm.height() - 6 - valueFm.height() / 2));
+    const QRectF plot(rest.left() + axisWidth + 8, plotTop, std::max(1.0, rest.width() - axisWidth - 12), plotHeight);
     auto yOf = [&](double v) { return plot.bottom() - (v - bottom) / span * plot.height(); };
 
     // Value axis with ticks.
@@ -153,6 +162,18 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
 
     const int n = int(bars.size());
     const double slot = n > 0 ? plot.width() / n : plot.width();
+    // Bar names shrink until neighbours keep a gap: a narrow chart with bold
+    // names would otherwise run them together.
+    QFont nameFont = style.axisLabelFont;
+    auto widestName = [&](const QFont &f) {
+        const QFontMetricsF fm(f);
+        double w = 0;
+        for (const auto &b : bars)
+            w = std::max(w, fm.horizontalAdvance(b.label));
+        return w;
+    };
+    while (widestName(nameFont) > slot - 6 && nameFont.pointSizeF() > 6)
+        nameFont.setPointSizeF(nameFont.pointSizeF() - 0.5);
     for (int i = 0; i < n; ++i) {
         const auto &b = bars[std::size_t(i)];
         const double v = std::isfinite(b.value) ? b.value : 0;
@@ -168,8 +189,9 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
         const QString mark = FormatThousands(v);
         p.drawText(QRectF(x - slot * 0.15, bar.top() - valueFm.height() - 2, slot, valueFm.height()),
                    Qt::AlignCenter, mark);
-        p.setFont(style.axisLabelFont);
-        p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, axisFm.height()), Qt::AlignCenter, b.label);
+        p.setFont(nameFont);
+        p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, axisFm.height()),
+                   Qt::AlignHCenter | Qt::AlignTop, b.label);
     }
     p.restore();
 }

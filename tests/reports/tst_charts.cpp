@@ -3,10 +3,13 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -94,6 +97,65 @@ TEST(BarChart, TallerValueDrawsTallerBarAndOddValuesDoNotCrash)
         QPainter p(&odd);
         PaintBarChart(p, QRectF(0, 0, 177, 220), {{QStringLiteral("A"), v, minColor}, {QStringLiteral("B"), 5, planColor}},
                       TBarChartStyle{});
+    }
+}
+
+TEST(BarChart, BoldBarNamesKeepAGapOnANarrowChart)
+{
+    // The page's bar charts are 177 wide with bold 12-point names; neighbouring
+    // names must neither touch nor be cut at the edges.
+    // Names without blanks, so the widest gap in the row of names is the one
+    // between them.
+    const std::pair<int, QStringList> cases[] = {
+        {177, {QStringLiteral("MinPmt"), QStringLiteral("YourPlan")}},
+        {140, {QStringLiteral("MinPmt"), QStringLiteral("YourPlan")}},
+        {300, {QStringLiteral("MinimumPayment"), QStringLiteral("YourPayoffPlan")}},
+    };
+    for (const auto &[width, names] : cases) {
+        QImage img(width, 220, QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        TBarChartStyle style;
+        style.title = QStringLiteral("Months");
+        style.titleFont.setBold(true);
+        style.titleFont.setPointSize(16);
+        style.axisLabelFont.setBold(true);
+        style.axisLabelFont.setPointSize(12);
+        {
+            QPainter p(&img);
+            PaintBarChart(p, QRectF(0, 0, width, 220), {{names[0], 194, QColor(0xA9, 0xA9, 0xA9)},
+                                                        {names[1], 31, QColor(0x3E, 0x7A, 0xA7)}},
+                          style);
+        }
+        // The names sit under the bars; start below the value axis's "0",
+        // which is centred on the bars' foot (the last row with a stretch of
+        // bar colour; grey text pixels come singly).
+        int foot = 0;
+        for (int y = 0; y < 220; ++y)
+            for (int x = 0, run = 0; x < width; ++x)
+                if (img.pixelColor(x, y) == QColor(0xA9, 0xA9, 0xA9) ? ++run >= 5 : (run = 0))
+                    foot = y;
+        std::vector<bool> ink(std::size_t(width), false);
+        for (int x = 0; x < width; ++x)
+            for (int y = foot + QFontMetrics(style.valueFont).height() / 2 + 1; y < 220; ++y)
+                if (qGray(img.pixel(x, y)) < 128)
+                    ink[std::size_t(x)] = true;
+        int first = -1, last = -1, widestGap = 0, run = 0;
+        for (int x = 0; x < width; ++x) {
+            if (ink[std::size_t(x)]) {
+                if (first >= 0)
+                    widestGap = std::max(widestGap, run);
+                if (first < 0)
+                    first = x;
+                last = x;
+                run = 0;
+            } else {
+                ++run;
+            }
+        }
+        ASSERT_GE(first, 0) << width;
+        EXPECT_GT(first, 0) << width;
+        EXPECT_LT(last, width - 1) << width;
+        EXPECT_GE(widestGap, 6) << width;
     }
 }
 
