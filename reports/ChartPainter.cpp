@@ -196,6 +196,18 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
     }
 
     const double slot = n > 0 ? plot.width() / n : plot.width();
+    // Marks wider than their bar's slot (millions on a narrow chart) get a
+    // smaller font rather than being cut or running into the next mark.
+    QFont markFont = style.valueFont;
+    auto widestMark = [&](const QFont &f) {
+        const QFontMetricsF fm(f);
+        double w = 0;
+        for (const auto &b : bars)
+            w = std::max(w, fm.horizontalAdvance(FormatThousands(std::isfinite(b.value) ? b.value : 0)));
+        return w;
+    };
+    while (widestMark(markFont) > slot - 6 && markFont.pointSizeF() > 6)
+        markFont.setPointSizeF(markFont.pointSizeF() - 0.5);
     for (int i = 0; i < n; ++i) {
         const auto &b = bars[std::size_t(i)];
         const double v = std::isfinite(b.value) ? b.value : 0;
@@ -206,11 +218,11 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
         p.setBrush(b.color);
         p.drawRect(bar);
         // The value mark sits just above the bar.
-        p.setFont(style.valueFont);
+        p.setFont(markFont);
         p.setPen(style.textColor);
         const QString mark = FormatThousands(v);
         p.drawText(QRectF(x - slot * 0.15, bar.top() - valueFm.height() - 2, slot, valueFm.height()),
-                   Qt::AlignCenter, mark);
+                   Qt::AlignHCenter | Qt::AlignBottom, mark);
         p.setFont(nameFont);
         p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, std::max(namesHeight, rest.bottom() - plot.bottom() - 4)),
                    Qt::AlignHCenter | Qt::AlignTop | nameFlags, b.label);

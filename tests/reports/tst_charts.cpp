@@ -159,6 +159,47 @@ TEST(BarChart, BoldBarNamesKeepAGapOnANarrowChart)
     }
 }
 
+TEST(BarChart, WideValueMarksStayWholeWithinTheirBar)
+{
+    // Millions on a 177-wide chart: the mark above the tall bar must not be
+    // cut to the bar's slot.
+    QImage img(177, 240, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    const QColor minColor(0xA9, 0xA9, 0xA9);
+    {
+        QPainter p(&img);
+        PaintBarChart(p, QRectF(0, 0, 177, 240), {{QStringLiteral("Min Pmt"), 3191325, minColor},
+                                                  {QStringLiteral("Your Plan"), 857418, QColor(0x3E, 0x7A, 0xA7)}},
+                      TBarChartStyle{});
+    }
+    // The tall bar: its width at mid-height gives the slot (bars fill 70 % of it).
+    int top = -1, left = -1, right = -1;
+    for (int y = 0; y < 240 && top < 0; ++y)
+        for (int x = 0; x < 177; ++x)
+            if (img.pixelColor(x, y) == minColor && img.pixelColor(x + 4, y) == minColor) {
+                top = y;
+                break;
+            }
+    ASSERT_GE(top, 0);
+    for (int x = 0; x < 177; ++x)
+        if (img.pixelColor(x, top + 20) == minColor) {
+            if (left < 0)
+                left = x;
+            right = x;
+        }
+    const double slot = (right - left + 1) / 0.7, centre = (left + right) / 2.0;
+    int inkLeft = 177, inkRight = -1;
+    const int markHeight = QFontMetrics(TBarChartStyle{}.valueFont).height();
+    for (int y = std::max(0, top - markHeight - 4); y < top - 1; ++y)
+        for (int x = int(centre - slot / 2 - 3); x <= int(centre + slot / 2 + 3); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+    ASSERT_GE(inkRight, 0) << "no mark above the bar";
+    EXPECT_LE(inkRight - inkLeft + 1, slot - 4);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
