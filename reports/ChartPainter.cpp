@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -125,16 +126,59 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
         hi = std::max(hi, b.value);
     }
     const double step = NiceAxisStep(hi - lo > 0 ? hi - lo : 1, 4);
-    const double top = std::ceil(hi / step) * step + (hi > 0 && std::fmod(hi, step) == 0 ? step : 0);
+    double top0 = std::ceil(hi / step) * step + (hi > 0 && std::fmod(hi, step) == 0 ? step : 0);
     const double bottom = std::floor(lo / step) * step;
-    const double span = top - bottom > 0 ? top - bottom : 1;
+    if (!(top0 > bottom))
+        top0 = bottom + step;
 
-    double axisWidth = 0;
-    for (double v = bottom; v <= top + step / 2; v += step)
-        axisWidth = std::max(axisWidth, valueFm.horizontalAdvance(FormatThousands(v)));
-    const QRectF plot(rest.left() + axisWidth + 8, rest.top() + valueFm.height() / 2,
-                      std::max(1.0, rest.width() - axisWidth - 12),
-                      std::max(1.0, rest.height() - axisFm.height() - 6 - valueFm.height() / 2));
+    // Bar names keep their font where they can: on one line, else wrapped at
+    // blanks, else smaller, so neighbours on a narrow chart never run
+    // together. Their height sets the plot's, the plot's the axis top, whose
+    // labels set the plot's width and so the room for the names: two passes.
+    const int n = int(bars.size());
+    QFont nameFont = style.axisLabelFont;
+    int nameFlags = 0;
+    double namesHeight = axisFm.height();
+    double top = top0, axisWidth = 0;
+    QRectF plot;
+    for (int pass = 0; pass < 2; ++pass) {
+        const double plotTop = rest.top() + valueFm.height() / 2;
+        const double plotHeight = std::max(1.0, rest.height() - namesHeight - 6 - valueFm.height() / 2);
+        // The tallest bar's mark needs room under the top of the axis, or it
+        // runs into the title.
+        const double markRoom = valueFm.height() + 4;
+        top = top0;
+        for (int i = 0; i < 20 && hi > 0 && (top - hi) / (top - bottom) * plotHeight < markRoom; ++i)
+            top += step;
+        axisWidth = 0;
+        for (double v = bottom; v <= top + step / 2; v += step)
+            axisWidth = std::max(axisWidth, valueFm.horizontalAdvance(FormatThousands(v)));
+        plot = QRectF(rest.left() + axisWidth + 8, plotTop, std::max(1.0, rest.width() - axisWidth - 12), plotHeight);
+
+        const double room = std::max(1.0, (n > 0 ? plot.width() / n : plot.width()) - 6);
+        auto namesSize = [&](const QFont &f, int flags) {
+            const QFontMetricsF fm(f);
+            QSizeF size(0, fm.height());
+            for (const auto &b : bars) {
+                const QRectF r = fm.boundingRect(QRectF(0, 0, room, 1e4), flags | Qt::AlignHCenter, b.label);
+                size = size.expandedTo(r.size());
+            }
+            return size;
+        };
+        nameFont = style.axisLabelFont;
+        nameFlags = 0;
+        QSizeF size = namesSize(nameFont, nameFlags);
+        if (size.width() > room) {
+            nameFlags = Qt::TextWordWrap;
+            size = namesSize(nameFont, nameFlags);
+            while (size.width() > room && nameFont.pointSizeF() > 6) {
+                nameFont.setPointSizeF(nameFont.pointSizeF() - 0.5);
+                size = namesSize(nameFont, nameFlags);
+            }
+        }
+        namesHeight = size.height();
+    }
+    const double span = top - bottom;
     auto yOf = [&](double v) { return plot.bottom() - (v - bottom) / span * plot.height(); };
 
     // Value axis with ticks.
@@ -151,8 +195,19 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
                    Qt::AlignRight | Qt::AlignVCenter, FormatThousands(v));
     }
 
-    const int n = int(bars.size());
     const double slot = n > 0 ? plot.width() / n : plot.width();
+    // Marks wider than their bar's slot (millions on a narrow chart) get a
+    // smaller font rather than being cut or running into the next mark.
+    QFont markFont = style.valueFont;
+    auto widestMark = [&](const QFont &f) {
+        const QFontMetricsF fm(f);
+        double w = 0;
+        for (const auto &b : bars)
+            w = std::max(w, fm.horizontalAdvance(FormatThousands(std::isfinite(b.value) ? b.value : 0)));
+        return w;
+    };
+    while (widestMark(markFont) > slot - 6 && markFont.pointSizeF() > 6)
+        markFont.setPointSizeF(markFont.pointSizeF() - 0.5);
     for (int i = 0; i < n; ++i) {
         const auto &b = bars[std::size_t(i)];
         const double v = std::isfinite(b.value) ? b.value : 0;
@@ -163,13 +218,14 @@ void PaintBarChart(QPainter &p, const QRectF &area, const std::vector<TChartItem
         p.setBrush(b.color);
         p.drawRect(bar);
         // The value mark sits just above the bar.
-        p.setFont(style.valueFont);
+        p.setFont(markFont);
         p.setPen(style.textColor);
         const QString mark = FormatThousands(v);
         p.drawText(QRectF(x - slot * 0.15, bar.top() - valueFm.height() - 2, slot, valueFm.height()),
-                   Qt::AlignCenter, mark);
-        p.setFont(style.axisLabelFont);
-        p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, axisFm.height()), Qt::AlignCenter, b.label);
+                   Qt::AlignHCenter | Qt::AlignBottom, mark);
+        p.setFont(nameFont);
+        p.drawText(QRectF(plot.left() + slot * i, plot.bottom() + 4, slot, std::max(namesHeight, rest.bottom() - plot.bottom() - 4)),
+                   Qt::AlignHCenter | Qt::AlignTop | nameFlags, b.label);
     }
     p.restore();
 }

@@ -3,10 +3,13 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -95,6 +98,106 @@ TEST(BarChart, TallerValueDrawsTallerBarAndOddValuesDoNotCrash)
         PaintBarChart(p, QRectF(0, 0, 177, 220), {{QStringLiteral("A"), v, minColor}, {QStringLiteral("B"), 5, planColor}},
                       TBarChartStyle{});
     }
+}
+
+TEST(BarChart, BoldBarNamesKeepAGapOnANarrowChart)
+{
+    // The page's bar charts are 177 wide with bold 12-point names; neighbouring
+    // names must neither touch nor be cut at the edges.
+    // Names without blanks, so the widest gap in the row of names is the one
+    // between them.
+    const std::pair<int, QStringList> cases[] = {
+        {177, {QStringLiteral("MinPmt"), QStringLiteral("YourPlan")}},
+        {140, {QStringLiteral("MinPmt"), QStringLiteral("YourPlan")}},
+        {300, {QStringLiteral("MinimumPayment"), QStringLiteral("YourPayoffPlan")}},
+    };
+    for (const auto &[width, names] : cases) {
+        QImage img(width, 220, QImage::Format_ARGB32);
+        img.fill(Qt::white);
+        TBarChartStyle style;
+        style.title = QStringLiteral("Months");
+        style.titleFont.setBold(true);
+        style.titleFont.setPointSize(16);
+        style.axisLabelFont.setBold(true);
+        style.axisLabelFont.setPointSize(12);
+        {
+            QPainter p(&img);
+            PaintBarChart(p, QRectF(0, 0, width, 220), {{names[0], 194, QColor(0xA9, 0xA9, 0xA9)},
+                                                        {names[1], 31, QColor(0x3E, 0x7A, 0xA7)}},
+                          style);
+        }
+        // The names sit under the bars; start below the value axis's "0",
+        // which is centred on the bars' foot (the last row with a stretch of
+        // bar colour; grey text pixels come singly).
+        int foot = 0;
+        for (int y = 0; y < 220; ++y)
+            for (int x = 0, run = 0; x < width; ++x)
+                if (img.pixelColor(x, y) == QColor(0xA9, 0xA9, 0xA9) ? ++run >= 5 : (run = 0))
+                    foot = y;
+        std::vector<bool> ink(std::size_t(width), false);
+        for (int x = 0; x < width; ++x)
+            for (int y = foot + QFontMetrics(style.valueFont).height() / 2 + 1; y < 220; ++y)
+                if (qGray(img.pixel(x, y)) < 128)
+                    ink[std::size_t(x)] = true;
+        int first = -1, last = -1, widestGap = 0, run = 0;
+        for (int x = 0; x < width; ++x) {
+            if (ink[std::size_t(x)]) {
+                if (first >= 0)
+                    widestGap = std::max(widestGap, run);
+                if (first < 0)
+                    first = x;
+                last = x;
+                run = 0;
+            } else {
+                ++run;
+            }
+        }
+        ASSERT_GE(first, 0) << width;
+        EXPECT_GT(first, 0) << width;
+        EXPECT_LT(last, width - 1) << width;
+        EXPECT_GE(widestGap, 6) << width;
+    }
+}
+
+TEST(BarChart, WideValueMarksStayWholeWithinTheirBar)
+{
+    // Millions on a 177-wide chart: the mark above the tall bar must not be
+    // cut to the bar's slot.
+    QImage img(177, 240, QImage::Format_ARGB32);
+    img.fill(Qt::white);
+    const QColor minColor(0xA9, 0xA9, 0xA9);
+    {
+        QPainter p(&img);
+        PaintBarChart(p, QRectF(0, 0, 177, 240), {{QStringLiteral("Min Pmt"), 3191325, minColor},
+                                                  {QStringLiteral("Your Plan"), 857418, QColor(0x3E, 0x7A, 0xA7)}},
+                      TBarChartStyle{});
+    }
+    // The tall bar: its width at mid-height gives the slot (bars fill 70 % of it).
+    int top = -1, left = -1, right = -1;
+    for (int y = 0; y < 240 && top < 0; ++y)
+        for (int x = 0; x < 177; ++x)
+            if (img.pixelColor(x, y) == minColor && img.pixelColor(x + 4, y) == minColor) {
+                top = y;
+                break;
+            }
+    ASSERT_GE(top, 0);
+    for (int x = 0; x < 177; ++x)
+        if (img.pixelColor(x, top + 20) == minColor) {
+            if (left < 0)
+                left = x;
+            right = x;
+        }
+    const double slot = (right - left + 1) / 0.7, centre = (left + right) / 2.0;
+    int inkLeft = 177, inkRight = -1;
+    const int markHeight = QFontMetrics(TBarChartStyle{}.valueFont).height();
+    for (int y = std::max(0, top - markHeight - 4); y < top - 1; ++y)
+        for (int x = int(centre - slot / 2 - 3); x <= int(centre + slot / 2 + 3); ++x)
+            if (qGray(img.pixel(x, y)) < 128) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+    ASSERT_GE(inkRight, 0) << "no mark above the bar";
+    EXPECT_LE(inkRight - inkLeft + 1, slot - 4);
 }
 
 } // namespace
