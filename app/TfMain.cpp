@@ -276,6 +276,7 @@ void TfMain::FormCreate()
     lytReports->addWidget(fReports->lytReports);
 
     fDebtReduction->OnDateFinder = [this] { ShowDateFinder(); };
+    fDebtReduction->OnHelpKey = [this](const QString &) { ShowHelpTopic(fDebtReduction->lytDebtReduction); };
 
     connect(tcRight, &QTabWidget::currentChanged, this, &TfMain::tcRightChange);
     InitializeForm();
