@@ -1,9 +1,12 @@
 // orvessa-cli: the engine and the saved plans without a window. It works on a
 // private in-memory copy of the database and never changes the file.
+#include "app/Clock.h"
 #include "app/TAppinfo.h"
 #include "engine/CalendarDate.h"
 #include "engine/TDebtReduction.h"
 #include "engine/TPaymentRec.h"
+#include "reports/TReportCatalog.h"
+#include "reports/TReportPainter.h"
 #include "store/DebtOrder.h"
 #include "store/PlanLookup.h"
 #include "store/TdmSQLite.h"
@@ -11,13 +14,17 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTextStream>
 
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <limits>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -159,6 +166,13 @@ void cmdDateFinder(TdmSQLite &dm, int months)
     out() << numberText(TAppinfo::DateFinderPledgeMoney) << '\n' << r.MonthsKorvo() << '\n';
 }
 
+void cmdReport(TdmSQLite &dm, TReportKind kind, const QString &pdfPath)
+{
+    const TReportDocument doc = TReportCatalog::Produce(kind, dm.conSQLite(), Clock::Today());
+    if (!TReportPainter::WritePdf(doc, pdfPath, TReportCatalog::Caption(kind)))
+        throw std::runtime_error(QStringLiteral("Cannot write %1.").arg(pdfPath).toStdString());
+}
+
 int run(QCoreApplication &app)
 {
     QCommandLineParser p;
@@ -170,9 +184,11 @@ int run(QCoreApplication &app)
         "                                          the rows of a payoff schedule\n"
         "  date-finder --plan P --months T         the pledge money that pays off within T months,\n"
         "                                          then the months of that plan\n"
+        "  report NAME --plan P --pdf FILE         a report as PDF; NAME is savings, summary, payments,\n"
+        "                                          balances, interest or worksheet\n"
         "The database file is read into memory and never changed."));
     p.addHelpOption();
-    p.addPositionalArgument(QStringLiteral("command"), QStringLiteral("plans, summary, schedule or date-finder"));
+    p.addPositionalArgument(QStringLiteral("command"), QStringLiteral("plans, summary, schedule, date-finder or report"));
     p.addOptions({
         {QStringLiteral("db"), QStringLiteral("The database file (default: the user's Data/Orvessa.db)."), QStringLiteral("file")},
         {QStringLiteral("plan"), QStringLiteral("A saved plan's id or exact name."), QStringLiteral("plan")},
@@ -181,16 +197,33 @@ int run(QCoreApplication &app)
         {QStringLiteral("months"), QStringLiteral("Target number of months for date-finder."), QStringLiteral("n")},
         {QStringLiteral("json"), QStringLiteral("summary as one JSON object.")},
         {QStringLiteral("csv"), QStringLiteral("schedule as CSV.")},
+        {QStringLiteral("pdf"), QStringLiteral("The PDF file report writes."), QStringLiteral("file")},
     });
     p.process(app);
 
     const QStringList args = p.positionalArguments();
-    if (args.size() != 1)
+    if (args.isEmpty())
         throw UsageError("Give exactly one command; see --help.");
     const QString command = args.first();
     if (command != QLatin1String("plans") && command != QLatin1String("summary")
-        && command != QLatin1String("schedule") && command != QLatin1String("date-finder"))
+        && command != QLatin1String("schedule") && command != QLatin1String("date-finder")
+        && command != QLatin1String("report"))
         throw UsageError(QStringLiteral("Unknown command \"%1\"; see --help.").arg(command).toStdString());
+    std::optional<TReportKind> reportKind;
+    if (command == QLatin1String("report")) {
+        if (args.size() != 2)
+            throw UsageError("report needs a report name: savings, summary, payments, balances, interest or worksheet.");
+        reportKind = TReportCatalog::FromCliName(args[1]);
+        if (!reportKind)
+            throw UsageError(QStringLiteral("Unknown report \"%1\"; use savings, summary, payments, balances, "
+                                            "interest or worksheet.")
+                                 .arg(args[1])
+                                 .toStdString());
+        if (p.value(QStringLiteral("pdf")).isEmpty())
+            throw UsageError("report needs --pdf FILE.");
+    } else if (args.size() != 1) {
+        throw UsageError("Give exactly one command; see --help.");
+    }
 
     const int minPmt = intOption(p, QStringLiteral("min-payment-allowed"), 25);
     if (minPmt != 15 && minPmt != 20 && minPmt != 25 && minPmt != 30 && minPmt != 35)
@@ -208,11 +241,18 @@ int run(QCoreApplication &app)
         cmdPlans(dm);
         return 0;
     }
+    // The worksheet is blank, so it needs no plan.
+    if (reportKind == TReportKind::Worksheet && !p.isSet(QStringLiteral("plan"))) {
+        cmdReport(dm, *reportKind, p.value(QStringLiteral("pdf")));
+        return 0;
+    }
     if (!p.isSet(QStringLiteral("plan")))
         throw UsageError("This command needs --plan.");
     loadPlan(dm, p.value(QStringLiteral("plan")));
     if (command == QLatin1String("summary")) {
         cmdSummary(dm, p.isSet(QStringLiteral("json")));
+    } else if (reportKind) {
+        cmdReport(dm, *reportKind, p.value(QStringLiteral("pdf")));
     } else if (command == QLatin1String("schedule")) {
         cmdSchedule(dm, p.value(QStringLiteral("kind")), p.isSet(QStringLiteral("csv")));
     } else {
@@ -230,7 +270,16 @@ int run(QCoreApplication &app)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Reports need fonts and painting, so that command runs a GUI application
+    // without a display; the others stay console-only.
+    bool report = false;
+    for (int i = 1; i < argc; ++i)
+        report = report || std::strcmp(argv[i], "report") == 0;
+    if (report && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QCoreApplication> appPtr =
+        report ? std::make_unique<QGuiApplication>(argc, argv) : std::make_unique<QCoreApplication>(argc, argv);
+    QCoreApplication &app = *appPtr;
     QCoreApplication::setApplicationName(QStringLiteral("orvessa-cli"));
     try {
         const int rc = run(app);

@@ -2,7 +2,8 @@
 # Installs the Debian 12 packages the build and the tests need, if missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libbenchmark-dev
-          qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-symbola sqlite3 "$@")
+          qt6-base-dev qt6-svg-dev fonts-liberation2 fonts-symbola sqlite3
+          poppler-utils "$@")  # poppler-utils: the report tests read PDFs with pdftotext
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
