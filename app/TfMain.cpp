@@ -11,6 +11,7 @@
 #include "engine/ui/TfDateFinder.h"
 #include "engine/ui/TfDebtReduction.h"
 #include "engine/ui/TfPaymentRec.h"
+#include "reports/TSavingsReport.h"
 #include "reports/ui/TfReports.h"
 #include "store/TdmSQLite.h"
 #include "store/ui/TfChooser.h"
@@ -20,6 +21,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateEdit>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -277,6 +279,32 @@ void TfMain::FormCreate()
 
     fDebtReduction->OnDateFinder = [this] { ShowDateFinder(); };
     fDebtReduction->OnHelpKey = [this](const QString &) { ShowHelpTopic(fDebtReduction->lytDebtReduction); };
+    // The savings report prints what the page and the plan panel show.
+    fReports->OnSavingsValues = [this] {
+        TSavingsReportValues v;
+        v.PlanName = fPlan->GetPlanName();
+        v.StartMonth = fPlan->dtStartMonth->text();
+        v.Strategy = fPlan->Strategy();
+        v.PledgeMoney = fPlan->PledgeMoney();
+        const auto label = [this](const char *name) {
+            const auto *l = fDebtReduction->lytDebtReduction->findChild<QLabel *>(QLatin1String(name));
+            return l ? l->text() : QString();
+        };
+        v.R2C2 = label("lblR2C2");
+        v.R2C3 = label("lblR2C3");
+        v.R2C4 = label("lblR2C4");
+        v.R2C5 = label("lblR2C5");
+        v.R2C6 = label("lblR2C6");
+        v.R3C2 = label("lblR3C2");
+        v.R3C3 = label("lblR3C3");
+        v.R3C4 = label("lblR3C4");
+        v.R3C5 = label("lblR3C5");
+        v.R3C6 = label("lblR3C6");
+        v.R4C4 = label("lblR4C4");
+        v.R4C5 = label("lblR4C5");
+        v.R4C6 = label("lblR4C6");
+        return v;
+    };
 
     connect(tcRight, &QTabWidget::currentChanged, this, &TfMain::tcRightChange);
     InitializeForm();
@@ -462,6 +490,7 @@ void TfMain::mbPaymentPlanSaveAsClick()
 
 void TfMain::mbPrintWorksheetClick()
 {
+    fReports->btnDataEntryWorksheetClick();
 }
 
 void TfMain::mbExitClick()
