@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #ifdef Q_OS_WIN
+#include <qt_windows.h>
 #include <dwmapi.h>
-#include <windows.h>
 #endif
 
 void UseDarkTitleBar(QWidget *AForm, bool ADark)
@@ -12,12 +12,15 @@ void UseDarkTitleBar(QWidget *AForm, bool ADark)
     if (!AForm)
         return;
 #ifdef Q_OS_WIN
-    const HWND hwnd = reinterpret_cast<HWND>(AForm->winId());
+    // winId() creates the native window of a form not yet shown.
+    const auto hwnd = reinterpret_cast<HWND>(AForm->window()->winId());
     if (!hwnd)
         return;
-    const BOOL value = ADark ? TRUE : FALSE;
-    DwmSetWindowAttribute(hwnd, 20, &value, sizeof(value));
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    constexpr DWORD kImmersiveDarkMode = 20;
+    const DWORD value = ADark ? 0xFFFFFFFFu : 0u;
+    DwmSetWindowAttribute(hwnd, kImmersiveDarkMode, &value, sizeof(value));
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 #else
     Q_UNUSED(ADark);
 #endif
