@@ -4,9 +4,12 @@
 #include "app/MsgDialogs.h"
 #include "app/UrlOpener.h"
 #include "app/TdmImages.h"
+#include "app/TfAbout.h"
+#include "app/TfAboutNew.h"
 #include "app/TitleBar.h"
 #include "editing/TfDebts.h"
 #include "editing/TfOneoffs.h"
+#include "editing/TSGToolTip.h"
 #include "editing/TfPlan.h"
 #include "engine/ui/TfDateFinder.h"
 #include "engine/ui/TfDebtReduction.h"
@@ -29,6 +32,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -267,8 +271,11 @@ void TfMain::FormCreate()
     fPlan = new TfPlan(m_db, this, this);
     lytPlan->addWidget(fPlan->lytPlan);
     fOneoffs = new TfOneoffs(m_db, this, this);
+    FOneOffsGridToolTip = new TSGToolTip(this, this, fOneoffs->sgPayments, {{0, "Delete"}, {4, "Edit"}});
     lytOneoffs->addWidget(fOneoffs->lytOneoffs);
     fDebts = new TfDebts(m_db, this, this);
+    FDebtsGridToolTip = new TSGToolTip(this, this, fDebts->sgDebts,
+                                       {{0, "Delete"}, {8, "Move Up"}, {9, "Move Down"}, {10, "Edit"}});
     lytDebts->addWidget(fDebts->lytDebts);
     fPaymentRec = new TfPaymentRec(m_db, this);
     lytPaymentRec->addWidget(fPaymentRec->lytPaymentRec);
@@ -422,6 +429,8 @@ void TfMain::MakeThemeAdjustments()
     const QString bg = dark ? QStringLiteral("#333333") : QStringLiteral("#FFFFFF");
     tabDebtReductionBG->setStyleSheet(QStringLiteral("#tabDebtReductionBG { background-color: %1; }").arg(bg));
     tabReportsBG->setStyleSheet(QStringLiteral("#tabReportsBG { background-color: %1; }").arg(bg));
+    FOneOffsGridToolTip->SetShadowEnabled(!dark);
+    FDebtsGridToolTip->SetShadowEnabled(!dark);
     const QIcon cancel = TdmImages::Instance().icon32(dark ? 29 : 11);
     fOneoffs->btnCancel->setIcon(cancel);
     fDebts->btnCancel->setIcon(cancel);
@@ -551,8 +560,23 @@ void TfMain::mnuSendFeedbackClick()
     OpenURL(SupportMailLink());
 }
 
-void TfMain::mbAboutClick() {}
-void TfMain::mnuAboutNewClick() {}
+void TfMain::mbAboutClick()
+{
+    ShowCompactAboutBox();
+}
+
+void TfMain::mnuAboutNewClick()
+{
+    ShowAboutBox();
+}
+
+void TfMain::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    // FormShow: the header menu needs the header as it is on screen.
+    if (!e->spontaneous() && fDebts)
+        fDebts->InitializeDebtGridHeaderPopup();
+}
 
 void TfMain::mbDefaultScreenSizeClick()
 {

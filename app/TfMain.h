@@ -20,6 +20,7 @@ class TfDebts;
 class TfOneoffs;
 class TfPaymentRec;
 class TfPlan;
+class TSGToolTip;
 class TfReports;
 
 class TfMain : public QMainWindow, public TConfigTarget, public TMainHost {
@@ -77,6 +78,9 @@ public:
     QWidget *tabReportsBG = nullptr;
     QPlainTextEdit *Memo1 = nullptr;
     QLabel *lblNotice = nullptr;
+    // Name the icon columns of the two grids under the mouse.
+    TSGToolTip *FOneOffsGridToolTip = nullptr;
+    TSGToolTip *FDebtsGridToolTip = nullptr;
 
 public slots:
     void mbNewPaymentPlanClick();
@@ -104,6 +108,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
 
 private:
     void FormCreate();

@@ -5,6 +5,7 @@
 #include "app/TMainHost.h"
 #include "app/TdmImages.h"
 #include "app/UrlOpener.h"
+#include "editing/GridHelpers.h"
 #include "engine/Money.h"
 #include "store/DebtOrder.h"
 #include "store/TdmSQLite.h"
@@ -218,6 +219,9 @@ TfDebts::TfDebts(TdmSQLite &db, TMainHost *host, QObject *parent)
         sgDebts->setColumnWidth(col, w);
     for (const Column col : {colDelete, colMoveUp, colMoveDown, colEdit})
         header->setSectionResizeMode(col, QHeaderView::Fixed);
+    InstallGridMouseWheel(sgDebts);
+    InstallColumnWidthRules(sgDebts, DebtsColumnRules());
+    FGridHeaderPopupMenu = new TDebtGridHeaderPopup(sgDebts, this);
     v->addWidget(sgDebts, 1);
 
     auto *summary = new QWidget(lytDebts);
@@ -543,6 +547,16 @@ void TfDebts::DeleteDebt(int rowid)
     Statement st(m_db.conSQLite(), QStringLiteral("DELETE FROM Debts WHERE RowID = :rid;"));
     st.bind(":rid", rowid);
     st.exec();
+}
+
+void TfDebts::InitializeDebtGridHeaderPopup()
+{
+    FGridHeaderPopupMenu->InitializeDebtGridHeaderPopup();
+}
+
+void TfDebts::RehookDebtGridHeaderPopup()
+{
+    FGridHeaderPopupMenu->RehookDebtGridHeaderPopup();
 }
 
 void TfDebts::RefreshDebtGridWithData()

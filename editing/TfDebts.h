@@ -11,6 +11,7 @@ class QLineEdit;
 class QTableWidget;
 class QToolButton;
 class QWidget;
+class TDebtGridHeaderPopup;
 class TdmSQLite;
 class TMainHost;
 
@@ -71,8 +72,10 @@ public:
     void RefreshDebtGridWithData();
     void UpdateSummaryInformation(bool GetData);
     void MakeThemeAdjustments();
-    // The header menu comes later; the refresh already calls the rehook.
-    void RehookDebtGridHeaderPopup() {}
+    // The header's Expand/Shrink menu; re-attached after each refresh.
+    void InitializeDebtGridHeaderPopup();
+    void RehookDebtGridHeaderPopup();
+    TDebtGridHeaderPopup *FGridHeaderPopupMenu = nullptr;
 
     // Entry bar. AMode 1 = add, 2 = update.
     void ResetEntryFields(int AMode);

@@ -6,6 +6,7 @@
 #include "app/TMainHost.h"
 #include "app/TdmImages.h"
 #include "app/UrlOpener.h"
+#include "editing/GridHelpers.h"
 #include "store/TdmSQLite.h"
 
 #include <QDateEdit>
@@ -115,6 +116,8 @@ TfOneoffs::TfOneoffs(TdmSQLite &db, TMainHost *host, QObject *parent)
     sgPayments->setColumnWidth(colAmount, 74);
     sgPayments->setColumnWidth(colEdit, 20);
     sgPayments->setColumnHidden(colRowID, true);
+    InstallGridMouseWheel(sgPayments);
+    InstallColumnWidthRules(sgPayments, OneoffsColumnRules());
 
     l->addWidget(lblTitle);
     l->addLayout(entry);

@@ -3,6 +3,8 @@
 #include "app/MsgDialogs.h"
 #include "app/TAppinfo.h"
 #include "app/TdmImages.h"
+#include "editing/GridHelpers.h"
+#include "editing/TSGToolTip.h"
 #include "store/TdmSQLite.h"
 
 #include <QDate>
@@ -14,7 +16,6 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 namespace {
 
@@ -134,7 +135,9 @@ void TfChooser::FormCreate()
 {
     sgChooser->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     sgChooser->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    sgChooser->viewport()->installEventFilter(this);
+    InstallGridMouseWheel(sgChooser);
+    FChooserGridToolTip = new TSGToolTip(this, this, sgChooser, {{colDelete, "Delete"}});
+    FChooserGridToolTip->SetShadowEnabled(TAppinfo::GetThemeStyle() != tsDark);
     // The requested width lies below the minimum, so the dialog opens 836 wide.
     setMinimumSize(836, 351);
     resize(808, 454);
@@ -243,22 +246,6 @@ void TfChooser::sgChooserCellDblClick(int row, int)
         return;
     selectAndShow(row);
     Button2Click();
-}
-
-bool TfChooser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == sgChooser->viewport() && event->type() == QEvent::Wheel) {
-        const int dy = static_cast<QWheelEvent *>(event)->angleDelta().y();
-        const int row = selectedRow();
-        if (row >= 0 && dy != 0) {
-            const int next = dy < 0 ? row + 1 : row - 1;
-            if (next >= 0 && next < sgChooser->rowCount()) {
-                selectAndShow(next);
-                return true;
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 int TfChooser::selectedRow() const

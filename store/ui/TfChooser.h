@@ -9,6 +9,7 @@ class QAction;
 class QMenu;
 class QPushButton;
 class QTableWidget;
+class TSGToolTip;
 class TdmSQLite;
 
 class TfChooser : public QDialog {
@@ -42,8 +43,8 @@ public:
     void sgChooserCellClick(int row, int column);
     void sgChooserCellDblClick(int row, int column);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    // Names the delete glyph under the mouse.
+    TSGToolTip *FChooserGridToolTip = nullptr;
 
 private:
     int selectedRow() const;

@@ -4,7 +4,10 @@
 #include "UiFixture.h"
 
 #include "app/TdmImages.h"
+#include "app/TfAboutNew.h"
 #include "app/TfMain.h"
+#include "app/UrlOpener.h"
+#include "editing/TSGToolTip.h"
 #include "editing/TfDebts.h"
 #include "editing/TfPlan.h"
 #include "engine/ui/TfDateFinder.h"
@@ -200,6 +203,22 @@ private slots:
             QVERIFY(!tabs->isTabEnabled(i));
     }
 
+    void aboutBoxesAndLinks()
+    {
+        inNextDialog<TfAboutNew>([](TfAboutNew *d) { d->reject(); });
+        item("mnuAboutNew")->trigger();
+        QVERIFY(dialogSeen);
+        QStringList opened;
+        SetOpenUrlHook([&opened](const QString &url) { opened << url; return true; });
+        item("mbOnlineHelp")->trigger();
+        item("mnuSendFeedback")->trigger();
+        SetOpenUrlHook(nullptr);
+        QCOMPARE(opened.size(), 2);
+        QVERIFY(opened[0].endsWith(QStringLiteral("quick-start-guide.php?utm_source=orvessa_retail&utm_medium=software"
+                                                  "&utm_campaign=app_links&utm_content=menu_help_quick_start_guide")));
+        QVERIFY(opened[1].startsWith(QStringLiteral("mailto:")));
+    }
+
     void windowSize()
     {
         w->setGeometry(70, 90, 1200, 800);
@@ -228,6 +247,7 @@ private slots:
         QVERIFY(w->tabDebtReductionBG->styleSheet().contains(QStringLiteral("#333333")));
         QVERIFY(w->tabReportsBG->styleSheet().contains(QStringLiteral("#333333")));
         QCOMPARE(iconImage(w->fDebts->btnCancel->icon()), iconImage(TdmImages::Instance().icon32(29)));
+        QVERIFY(!w->FDebtsGridToolTip->ShadowEnabled() && !w->FOneOffsGridToolTip->ShadowEnabled());
         QCOMPARE(w->grab().toImage().pixelColor(5, w->height() / 2), QColor(0x2B, 0x2B, 0x2B));
 
         item("mbThemeLight")->trigger();
@@ -235,6 +255,7 @@ private slots:
         QVERIFY(qApp->styleSheet().contains(QStringLiteral("Light theme")));
         QVERIFY(w->tabDebtReductionBG->styleSheet().contains(QStringLiteral("#FFFFFF")));
         QCOMPARE(iconImage(w->fDebts->btnCancel->icon()), iconImage(TdmImages::Instance().icon32(11)));
+        QVERIFY(w->FDebtsGridToolTip->ShadowEnabled() && w->FOneOffsGridToolTip->ShadowEnabled());
         QVERIFY(!TAppinfo::GetPlanModified());
     }
 
