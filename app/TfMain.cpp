@@ -31,7 +31,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPalette>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QShowEvent>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -59,6 +61,28 @@ QVBoxLayout *hostLayout(QWidget *parent, const char *name, const QMargins &margi
     return l;
 }
 
+QPalette DarkPalette()
+{
+    QPalette p;
+    const QColor window(0x2B, 0x2B, 0x2B), base(0x3A, 0x3A, 0x3A), text(0xE6, 0xE6, 0xE6);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, QColor(0x36, 0x3B, 0x40));
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, base);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, QColor(0x3D, 0x6E, 0x99));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, base);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, QColor(0x8A, 0x8A, 0x8A));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x7A, 0x7A, 0x7A));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x7A, 0x7A, 0x7A));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x7A, 0x7A, 0x7A));
+    return p;
+}
+
 } // namespace
 
 TfMain::TfMain(TdmSQLite &db, QWidget *parent)
@@ -69,6 +93,9 @@ TfMain::TfMain(TdmSQLite &db, QWidget *parent)
     BuildLayout();
     TAppinfo::OnThemeStyleApplied = [this](TkxThemeStyle style, const QString &stylePath) {
         QFile f(stylePath);
+        // Indicators (radio dots, check marks) follow the palette, which the
+        // style sheet cannot reach.
+        QApplication::setPalette(style == tsDark ? DarkPalette() : QApplication::style()->standardPalette());
         // A missing or unreadable style file leaves the plain default look.
         qApp->setStyleSheet(f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString());
         const char *item = style == tsDark ? "mbThemeDark" : "mbThemeLight";
