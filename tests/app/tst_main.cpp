@@ -390,6 +390,25 @@ private slots:
         QVERIFY(TAppinfo::GetPlanModified());
     }
 
+    // The panels reach each other through the window: a move switches the
+    // plan to "Custom", which re-sorts the list and recomputes the page.
+    void moveTurnsThePlanCustom()
+    {
+        QVERIFY(w->OpenSavedPlan(2));
+        w->tcRight->setCurrentIndex(TfMain::tabIdxDebtReduction);
+        const QString third = w->fDebts->sgDebts->item(2, TfDebts::colCreditorName)->text();
+        w->SetDebtsTabActive();
+        w->fDebts->GridCellClick(TfDebts::colMoveUp, 2);
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString(), QStringLiteral("Custom"));
+        QCOMPARE(w->fPlan->Strategy(), QStringLiteral("Custom"));
+        QCOMPARE(TAppinfo::GetPlanSort(), QStringLiteral("Priority"));
+        QCOMPARE(w->fDebts->sgDebts->item(1, TfDebts::colCreditorName)->text(), third);
+        QCOMPARE(fx->db().scalar(QStringLiteral("SELECT group_concat(RowID = Priority) FROM Debts")).toString(),
+                 QStringLiteral("1,1,1,1,1"));
+        QCOMPARE(w->tcRight->currentIndex(), int(TfMain::tabIdxDebts));
+        QVERIFY(TAppinfo::GetPlanModified());
+    }
+
     void openSavedPlan()
     {
         QVERIFY(!w->OpenSavedPlan(9999));
