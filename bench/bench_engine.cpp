@@ -1,5 +1,6 @@
 // Speed of the payoff engine on a real database file: the whole refresh, the
 // Date Finder search, and a bare insert of the same rows as the floor.
+#include "BenchPlans.h"
 #include "app/TAppinfo.h"
 #include "engine/TDebtReduction.h"
 #include "engine/TPaymentRec.h"
@@ -22,40 +23,10 @@ struct Fixture {
     std::unique_ptr<TdmSQLite> dm;
     std::unique_ptr<TPaymentRec> rec;
 
-    // stress = false: the shipped Sample 2. stress = true: 20 large debts whose
-    // minimum schedule reaches 500 payments on most debts and whose
-    // accelerated schedule runs for over a decade.
     explicit Fixture(bool stress)
     {
-        const QString path = dir.filePath(QStringLiteral("Orvessa.db"));
-        QFile::copy(QStringLiteral(ORVESSA_TEMPLATE_DB), path);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        TAppinfo::SetMinPmtAllowed(25);
-        dm = std::make_unique<TdmSQLite>(path);
-        Database &db = dm->conSQLite();
-        if (!stress) {
-            dm->CopyPlanFromHist(2);
-        } else {
-            db.execBatch(QStringLiteral("UPDATE Plan SET StartDate = '2027-01-31', PledgeMoney = 40;"));
-            for (int i = 0; i < 20; ++i) {
-                // Loans paying barely more than their interest take centuries;
-                // large cards decline slowly towards the floor.
-                const bool loan = i % 4 != 3;
-                const double balance = 40000 + 5000 * i;
-                const double apr = loan ? 4 + (i % 5) : 9 + (i % 3);
-                const double payment = loan ? balance * apr / 1200 * 1.03 + 1 : balance * 0.02;
-                db.execBatch(QStringLiteral("INSERT INTO Debts (Priority, DebtType, CreditorName, APR, Balance, Payment) "
-                                            "VALUES (:p, :t, :n, :a, :b, :m);"),
-                             {{QStringLiteral(":p"), i + 1},
-                              {QStringLiteral(":t"), loan ? QStringLiteral("Loan") : QStringLiteral("Credit Card")},
-                              {QStringLiteral(":n"), QStringLiteral("Creditor %1").arg(i + 1)},
-                              {QStringLiteral(":a"), apr}, {QStringLiteral(":b"), balance},
-                              {QStringLiteral(":m"), payment}});
-            }
-        }
-        SetPlanSortFromStrategy(db.scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(db, TAppinfo::GetPlanSort());
-        rec = std::make_unique<TPaymentRec>(db);
+        dm = OpenBenchPlan(dir, stress);
+        rec = std::make_unique<TPaymentRec>(dm->conSQLite());
     }
 
     long long rows(const char *table)

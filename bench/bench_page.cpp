@@ -1,6 +1,7 @@
 // Responsiveness of the Debt Reduction tab: from the tab change to the page
 // fully updated and painted, charts included (refresh plus one render of the
 // whole page offscreen).
+#include "BenchPlans.h"
 #include "app/TAppinfo.h"
 #include "engine/ui/TfDebtReduction.h"
 #include "engine/ui/TfPaymentRec.h"
@@ -31,32 +32,7 @@ struct PageFixture {
     // bench_engine (minimum schedule up to 500 payments a debt).
     explicit PageFixture(bool stress)
     {
-        const QString path = dir.filePath(QStringLiteral("Orvessa.db"));
-        QFile::copy(QStringLiteral(ORVESSA_TEMPLATE_DB), path);
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        TAppinfo::SetMinPmtAllowed(25);
-        dm = std::make_unique<TdmSQLite>(path);
-        Database &db = dm->conSQLite();
-        if (!stress) {
-            dm->CopyPlanFromHist(2);
-        } else {
-            db.execBatch(QStringLiteral("UPDATE Plan SET StartDate = '2027-01-31', PledgeMoney = 40;"));
-            for (int i = 0; i < 20; ++i) {
-                const bool loan = i % 4 != 3;
-                const double balance = 40000 + 5000 * i;
-                const double apr = loan ? 4 + (i % 5) : 9 + (i % 3);
-                const double payment = loan ? balance * apr / 1200 * 1.03 + 1 : balance * 0.02;
-                db.execBatch(QStringLiteral("INSERT INTO Debts (Priority, DebtType, CreditorName, APR, Balance, Payment) "
-                                            "VALUES (:p, :t, :n, :a, :b, :m);"),
-                             {{QStringLiteral(":p"), i + 1},
-                              {QStringLiteral(":t"), loan ? QStringLiteral("Loan") : QStringLiteral("Credit Card")},
-                              {QStringLiteral(":n"), QStringLiteral("Creditor %1").arg(i + 1)},
-                              {QStringLiteral(":a"), apr}, {QStringLiteral(":b"), balance},
-                              {QStringLiteral(":m"), payment}});
-            }
-        }
-        SetPlanSortFromStrategy(db.scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(db, TAppinfo::GetPlanSort());
+        dm = OpenBenchPlan(dir, stress);
         engine = std::make_unique<TfPaymentRec>(*dm);
         page = std::make_unique<TfDebtReduction>(*dm, *engine);
         // The tab's size in the main window at its default size.

@@ -61,9 +61,7 @@ void loadPlan(TdmSQLite &dm, const QString &plan)
     Database &db = dm.conSQLite();
     const int id = planIdFor(db, plan);
     dm.CopyPlanFromHist(id);
-    const QString strategy = db.scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString();
-    SetPlanSortFromStrategy(strategy);
-    RenumberDebts(db, TAppinfo::GetPlanSort());
+    SortWorkingDebts(db);
     TPaymentRec rec(db);
     rec.btnMinimumPaymentsClick();
     rec.btnKorvoPaymentsClick();

@@ -34,3 +34,9 @@ void RenumberDebts(Database &db, const QString &planSort)
     db.execBatch(sql);
     tx.commit();
 }
+
+void SortWorkingDebts(Database &db)
+{
+    SetPlanSortFromStrategy(db.scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
+    RenumberDebts(db, TAppinfo::GetPlanSort());
+}

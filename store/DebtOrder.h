@@ -13,3 +13,7 @@ QString SortClauseForStrategy(const QString &AStrategy);
 void SetPlanSortFromStrategy(const QString &AStrategy);
 // Rewrites Debts in the given order with priorities 1..n; all or nothing.
 void RenumberDebts(Database &db, const QString &planSort);
+
+// The working plan as opening it leaves it: the sort clause from its stored
+// strategy, and the debts renumbered in that order.
+void SortWorkingDebts(Database &db);

@@ -31,8 +31,7 @@ protected:
     void open(int planId)
     {
         dm->CopyPlanFromHist(planId);
-        SetPlanSortFromStrategy(db->scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(*db, TAppinfo::GetPlanSort());
+        SortWorkingDebts(*db);
     }
     void refresh()
     {

@@ -21,8 +21,7 @@ class Test_datefinder : public QObject {
     void openSavedPlan(int planId)
     {
         fx->dm->CopyPlanFromHist(planId);
-        SetPlanSortFromStrategy(fx->db().scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(fx->db(), TAppinfo::GetPlanSort());
+        SortWorkingDebts(fx->db());
     }
 
 private slots:

@@ -45,8 +45,7 @@ class Test_debtreduction : public QObject {
     void open(int planId)
     {
         fx->dm->CopyPlanFromHist(planId);
-        SetPlanSortFromStrategy(fx->db().scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(fx->db(), TAppinfo::GetPlanSort());
+        SortWorkingDebts(fx->db());
     }
     void makePage() { page = std::make_unique<TfDebtReduction>(*fx->dm, *engine); }
     QLabel *label(const char *name) { return page->lytDebtReduction->findChild<QLabel *>(QLatin1String(name)); }
@@ -141,8 +140,7 @@ private slots:
         fx->db().execBatch(QStringLiteral("UPDATE Plan SET StartDate = '2027-01-31', PledgeMoney = 0;"
                                           "INSERT INTO Debts (Priority, DebtType, CreditorName, APR, Balance, Payment)"
                                           " VALUES (1, 'Loan', 'Car', 6, 5000, 300);"));
-        SetPlanSortFromStrategy(fx->db().scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(fx->db(), TAppinfo::GetPlanSort());
+        SortWorkingDebts(fx->db());
         makePage();
         page->UpdateDataLabels();
         QCOMPARE(page->lblR2C5->text(), page->lblR3C5->text());

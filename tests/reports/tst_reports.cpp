@@ -38,8 +38,7 @@ protected:
         Database &db = dm->conSQLite();
         TAppinfo::SetMinPmtAllowed(25);
         dm->CopyPlanFromHist(SavedPlanId(db, QStringLiteral("Sample 2")));
-        SetPlanSortFromStrategy(db.scalar(QStringLiteral("SELECT Strategy FROM Plan")).toString());
-        RenumberDebts(db, TAppinfo::GetPlanSort());
+        SortWorkingDebts(db);
         TPaymentRec rec(db);
         rec.btnMinimumPaymentsClick();
         rec.btnKorvoPaymentsClick();
