@@ -219,6 +219,23 @@ private slots:
         QVERIFY(opened[1].startsWith(QStringLiteral("mailto:")));
     }
 
+    void f1OpensTheControlsHelpPage()
+    {
+        QStringList opened;
+        SetOpenUrlHook([&opened](const QString &url) { opened << url; return true; });
+        const std::pair<const char *, const char *> cases[] = {
+            {"edPledgeMoney", "pledge-money"}, {"rbDeferred", "pledge-money"}, {"rbImmediate", "pledge-money"},
+            {"edAPR", "apr"}, {"sgPayments", "one-offs"}, {"lytDebtReduction", "general"}};
+        for (const auto &[name, topic] : cases) {
+            opened.clear();
+            QWidget *control = w->findChild<QWidget *>(QLatin1String(name));
+            QVERIFY2(control, name);
+            QTest::keyClick(control, Qt::Key_F1);
+            QCOMPARE(opened, QStringList{QLatin1String(TAppinfo::HelpBaseUrl) + QStringLiteral("help.php?topic=") + QLatin1String(topic)});
+        }
+        SetOpenUrlHook(nullptr);
+    }
+
     void windowSize()
     {
         w->setGeometry(70, 90, 1200, 800);
