@@ -1,6 +1,8 @@
 #include "reports/ui/TReportPreview.h"
 
 #include "app/MsgDialogs.h"
+#include "app/TAppinfo.h"
+#include "app/TitleBar.h"
 #include "reports/TReportPainter.h"
 
 #include <QAction>
@@ -64,6 +66,7 @@ TReportPreview::~TReportPreview() = default;
 
 int TReportPreview::exec()
 {
+    UseDarkTitleBar(m_dialog.get(), TAppinfo::GetThemeStyle() == tsDark);
     return m_dialog->exec();
 }
 
