@@ -463,6 +463,7 @@ void TfMain::MakeThemeAdjustments()
     fDebts->btnCancel->setIcon(cancel);
     fPlan->MakeThemeAdjustments();
     fDebts->MakeThemeAdjustments();
+    fOneoffs->MakeThemeAdjustments();
     fDebtReduction->MakeThemeAdjustments();
     fReports->UpdateInstructionTextAppearance();
 }

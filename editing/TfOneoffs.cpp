@@ -182,6 +182,12 @@ void TfOneoffs::ResetEntryFields(int AMode)
     SetRowID(0);
     SetOneOffDate(Clock::Today());
     SetOneOffAmount(0);
+    ShowEntryMode(AMode);
+    btnAddUpdate->clearFocus();
+}
+
+void TfOneoffs::ShowEntryMode(int AMode)
+{
     if (AMode == 2) {
         btnAddUpdate->setIcon(Glyph(TAppinfo::GetThemeStyle() == tsDark ? 31 : 10));
         btnAddUpdate->setToolTip(QStringLiteral("Update"));
@@ -189,7 +195,13 @@ void TfOneoffs::ResetEntryFields(int AMode)
         btnAddUpdate->setIcon(Glyph(9));
         btnAddUpdate->setToolTip(QStringLiteral("Add"));
     }
-    btnAddUpdate->clearFocus();
+}
+
+void TfOneoffs::MakeThemeAdjustments()
+{
+    // The update check mark has a light and a dark form.
+    if (FRowID != 0)
+        ShowEntryMode(2);
 }
 
 void TfOneoffs::LoadEntryFromGrid(int row)

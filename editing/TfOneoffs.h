@@ -36,6 +36,7 @@ public:
     // plan is loaded, so an entry left in update mode never applies to a
     // payment of that plan.
     void ResetEntryFields(int AMode);
+    void MakeThemeAdjustments();
 
     int RowID() const { return FRowID; }
     QDate OneOffDate() const;
@@ -47,6 +48,7 @@ public:
     int GridOneOffAmount(int row) const;
 
 private:
+    void ShowEntryMode(int AMode);
     void SetRowID(int value);
     void SetOneOffDate(const QDate &value);
     void SetOneOffAmount(int value);

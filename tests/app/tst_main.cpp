@@ -9,6 +9,7 @@
 #include "app/UrlOpener.h"
 #include "editing/TSGToolTip.h"
 #include "editing/TfDebts.h"
+#include "editing/TfOneoffs.h"
 #include "editing/TfPlan.h"
 #include "engine/ui/TfDateFinder.h"
 #include "engine/ui/TfPaymentRec.h"
@@ -258,7 +259,16 @@ private slots:
 
     void themeSwitch()
     {
+        // Both entry rows in update mode: their check marks follow the theme.
+        addDebt(QStringLiteral("Card"), 18, 1000, 50);
+        w->fDebts->GridCellClick(TfDebts::colEdit, 0);
+        fx->db().execBatch(QStringLiteral("INSERT INTO OneOffPayments (OneOffDate, OneOffPayment) VALUES ('2027-01-01', 100);"));
+        w->fOneoffs->SQLDataToGrid();
+        w->fOneoffs->sgPayments->cellClicked(0, 4);
+        QVERIFY(w->fOneoffs->RowID() != 0);
         item("mbThemeDark")->trigger();
+        QCOMPARE(iconImage(w->fOneoffs->btnAddUpdate->icon()), iconImage(TdmImages::Instance().icon32(31)));
+        QCOMPARE(iconImage(w->fDebts->btnAddUpdate->icon()), iconImage(TdmImages::Instance().icon32(31)));
         QCOMPARE(TAppinfo::GetThemeStyle(), tsDark);
         QVERIFY(qApp->styleSheet().contains(QStringLiteral("Dark theme")));
         QVERIFY(w->tabDebtReductionBG->styleSheet().contains(QStringLiteral("#333333")));
