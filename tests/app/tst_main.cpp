@@ -436,6 +436,21 @@ private slots:
         QVERIFY(TAppinfo::GetPlanModified());
     }
 
+    // A stored strategy that is none of the three keeps the stored order, like
+    // "Custom", and leaves the strategy box without a choice.
+    void unknownStoredStrategyKeepsTheStoredOrder()
+    {
+        fx->db().execBatch(QStringLiteral(
+            "UPDATE Plan SET Strategy = 'Balanced';"
+            "INSERT INTO Debts (Priority, DebtType, CreditorName, APR, Balance, Payment) VALUES"
+            " (1, 'Loan', 'Low', 3, 900, 60), (2, 'Credit Card', 'High', 24, 900, 60);"));
+        w->ReloadWorkingPlan();
+        QCOMPARE(w->findChild<QComboBox *>(QStringLiteral("cbPayoffStrategy"))->currentIndex(), -1);
+        QCOMPARE(TAppinfo::GetPlanSort(), QStringLiteral("Priority"));
+        QCOMPARE(w->fDebts->sgDebts->item(0, TfDebts::colCreditorName)->text(), QStringLiteral("Low"));
+        QVERIFY(!TAppinfo::GetPlanModified());
+    }
+
     void openSavedPlan()
     {
         QVERIFY(!w->OpenSavedPlan(9999));
