@@ -17,12 +17,7 @@ class Test_datefinder : public QObject {
     std::unique_ptr<UiFixture> fx;
     std::unique_ptr<TfPaymentRec> engine;
 
-    // The working plan as the program has it after opening a saved plan.
-    void openSavedPlan(int planId)
-    {
-        fx->dm->CopyPlanFromHist(planId);
-        SortWorkingDebts(fx->db());
-    }
+    void openSavedPlan(int planId) { fx->openSavedPlan(planId); }
 
 private slots:
     void initTestCase()

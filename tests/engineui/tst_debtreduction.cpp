@@ -42,11 +42,7 @@ class Test_debtreduction : public QObject {
     std::unique_ptr<TfPaymentRec> engine;
     std::unique_ptr<TfDebtReduction> page;
 
-    void open(int planId)
-    {
-        fx->dm->CopyPlanFromHist(planId);
-        SortWorkingDebts(fx->db());
-    }
+    void open(int planId) { fx->openSavedPlan(planId); }
     void makePage() { page = std::make_unique<TfDebtReduction>(*fx->dm, *engine); }
     QLabel *label(const char *name) { return page->lytDebtReduction->findChild<QLabel *>(QLatin1String(name)); }
 

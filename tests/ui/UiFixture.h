@@ -5,6 +5,7 @@
 #include "app/MsgDialogs.h"
 #include "app/TAppinfo.h"
 #include "app/TMainHost.h"
+#include "store/DebtOrder.h"
 #include "store/TdmSQLite.h"
 
 #include <QFile>
@@ -39,6 +40,13 @@ public:
     ~UiFixture() { SetMsgDialogHook(nullptr); }
 
     Database &db() { return dm->conSQLite(); }
+
+    // The working plan as the program has it after opening a saved plan.
+    void openSavedPlan(int planId)
+    {
+        dm->CopyPlanFromHist(planId);
+        SortWorkingDebts(db());
+    }
 
     QTemporaryDir dir;
     QString path;
