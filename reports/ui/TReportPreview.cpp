@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QToolBar>
@@ -67,6 +68,11 @@ TReportPreview::~TReportPreview() = default;
 int TReportPreview::exec()
 {
     UseDarkTitleBar(m_dialog.get(), TAppinfo::GetThemeStyle() == tsDark);
+    // Room for a whole page width at 100 % where the screen allows it.
+    if (const QScreen *screen = m_dialog->screen()) {
+        const QRect area = screen->availableGeometry();
+        m_dialog->resize(qMin(area.width() * 9 / 10, 1200), area.height() * 9 / 10);
+    }
     return m_dialog->exec();
 }
 
