@@ -39,7 +39,7 @@ TSingleInstance::~TSingleInstance()
     ReleaseSingleInstance();
 }
 
-bool TSingleInstance::CheckSingleInstance()
+bool TSingleInstance::CheckSingleInstance(const QString &openPlan)
 {
     const QByteArray path = QFile::encodeName(runtimeFolder() + u'/' + m_serverName + QStringLiteral(".lock"));
     const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -55,6 +55,8 @@ bool TSingleInstance::CheckSingleInstance()
     socket.connectToServer(m_serverName);
     if (socket.waitForConnected(500)) {
         socket.write("activate\n");
+        if (!openPlan.isEmpty())
+            socket.write("open " + openPlan.toUtf8().replace('\n', ' ') + '\n');
         socket.waitForBytesWritten(500);
         socket.disconnectFromServer();
     }
@@ -75,9 +77,24 @@ void TSingleInstance::StartListening(QWidget *mainWindow)
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket *s = m_server->nextPendingConnection()) {
             connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
+            connect(s, &QLocalSocket::readyRead, this, [this, s] { readRequests(s); });
             activate();
+            readRequests(s);
         }
     });
+}
+
+void TSingleInstance::readRequests(QLocalSocket *s)
+{
+    // One request per line; anything else from the socket is ignored, and a
+    // sender that never ends its line cannot make us hold unbounded data.
+    while (s->canReadLine()) {
+        const QByteArray line = s->readLine(4096).trimmed();
+        if (line.startsWith("open "))
+            emit openRequested(QString::fromUtf8(line.mid(5)));
+    }
+    if (s->bytesAvailable() > 4096)
+        s->abort();
 }
 
 void TSingleInstance::activate()

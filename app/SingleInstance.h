@@ -10,6 +10,7 @@
 
 
 class QLocalServer;
+class QLocalSocket;
 class QWidget;
 
 class TSingleInstance : public QObject {
@@ -21,8 +22,9 @@ public:
     ~TSingleInstance() override;
 
     // True when this process is the only instance. Otherwise asks the running
-    // instance to show its main window, beeps and returns false.
-    bool CheckSingleInstance();
+    // instance to show its main window (and to open `openPlan`, when given),
+    // beeps and returns false.
+    bool CheckSingleInstance(const QString &openPlan = QString());
     // Starts answering later starts; call once the main window exists.
     void StartListening(QWidget *mainWindow);
     void ReleaseSingleInstance();
@@ -31,9 +33,12 @@ public:
 
 signals:
     void activationRequested();
+    // A later start asked for this saved plan (an id or a name).
+    void openRequested(const QString &plan);
 
 private:
     void activate();
+    void readRequests(QLocalSocket *s);
 
     QString m_serverName;
     int m_lockFd = -1;

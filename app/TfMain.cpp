@@ -16,6 +16,7 @@
 #include "engine/ui/TfPaymentRec.h"
 #include "reports/TSavingsReport.h"
 #include "reports/ui/TfReports.h"
+#include "store/PlanLookup.h"
 #include "store/TdmSQLite.h"
 #include "store/ui/TfChooser.h"
 #include "store/ui/TfSaveAs.h"
@@ -400,6 +401,17 @@ bool TfMain::OpenSavedPlan(int PlanID)
     m_db.CopyPlanFromHist(PlanID);
     ReloadWorkingPlan();
     return true;
+}
+
+void TfMain::OpenPlanByName(const QString &plan)
+{
+    if (!AskToSaveChanges())
+        return;
+    try {
+        OpenSavedPlan(SavedPlanId(m_db.conSQLite(), plan));
+    } catch (const EPlanLookup &e) {
+        KxMsgDialog(QString::fromUtf8(e.what()) + QStringLiteral("\r\nThe plan that is open stays open."), 1);
+    }
 }
 
 void TfMain::Log(const QString &AValue, bool IncludeModified)

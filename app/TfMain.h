@@ -40,6 +40,10 @@ public:
     // Opens a saved plan as the history would. A plan that is not saved
     // leaves the working plan as it is and returns false.
     bool OpenSavedPlan(int PlanID);
+    // Opens a saved plan named by id or exact name, after the save prompt
+    // when the open plan has changes. An unknown plan is reported and the
+    // open plan stays.
+    void OpenPlanByName(const QString &plan);
 
     // TMainHost
     void Log(const QString &AValue, bool IncludeModified) override;

@@ -23,10 +23,6 @@ int main(int argc, char **argv)
     // refused start can beep; it creates no window or file.
     TApplication app(argc, argv);
 
-    TSingleInstance single(QString::fromLatin1(TAppinfo::MutexName), TAppinfo::AppDataFolderPath());
-    if (!single.CheckSingleInstance())
-        return 0;
-
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Orvessa: plan the way out of debt."));
     options.addHelpOption();
@@ -38,6 +34,12 @@ int main(int argc, char **argv)
         std::fputs(qPrintable(options.helpText()), stdout);
         return 0;
     }
+    const QString openPlan = options.value(QStringLiteral("open"));
+
+    // A second start hands its plan to the running instance.
+    TSingleInstance single(QString::fromLatin1(TAppinfo::MutexName), TAppinfo::AppDataFolderPath());
+    if (!single.CheckSingleInstance(openPlan))
+        return 0;
 
     int status = 0;
     try {
@@ -47,12 +49,15 @@ int main(int argc, char **argv)
         auto db = std::make_unique<TdmSQLite>(TAppinfo::DatabasePath);
         auto main = std::make_unique<TfMain>(*db);
         main->show();
+        QObject::connect(&single, &TSingleInstance::openRequested, main.get(), [&main](const QString &plan) {
+            // Not inside the socket's handler: the save prompt may open.
+            QTimer::singleShot(0, main.get(), [&main, plan] { main->OpenPlanByName(plan); });
+        });
         single.StartListening(main.get());
-        if (options.isSet(QStringLiteral("open"))) {
-            const QString plan = options.value(QStringLiteral("open"));
-            QTimer::singleShot(0, main.get(), [&db, &main, plan] {
+        if (!openPlan.isEmpty()) {
+            QTimer::singleShot(0, main.get(), [&db, &main, openPlan] {
                 try {
-                    main->OpenSavedPlan(SavedPlanId(db->conSQLite(), plan));
+                    main->OpenSavedPlan(SavedPlanId(db->conSQLite(), openPlan));
                 } catch (const EPlanLookup &e) {
                     KxMsgDialog(QString::fromUtf8(e.what()) + QStringLiteral("\r\nOrvessa starts with a new, empty plan."), 1);
                 }

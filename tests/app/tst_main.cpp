@@ -451,6 +451,22 @@ private slots:
         QVERIFY(!TAppinfo::GetPlanModified());
     }
 
+    void openPlanByName()
+    {
+        addDebt(QStringLiteral("Card"), 18, 1000, 50);
+        TAppinfo::SetPlanModified(true);
+        fx->answers.push_back(mrCancel);
+        w->OpenPlanByName(QStringLiteral("Sample 2"));
+        QCOMPARE(count("SELECT COUNT(*) FROM Debts"), 1);
+        fx->answers.push_back(mrNo);
+        w->OpenPlanByName(QStringLiteral("No Such Plan"));
+        QCOMPARE(fx->boxes.back().kind, 1);
+        QVERIFY(fx->boxes.back().text.startsWith(QStringLiteral("No saved plan has the id or name \"No Such Plan\".")));
+        QCOMPARE(count("SELECT COUNT(*) FROM Debts"), 1);
+        w->OpenPlanByName(QStringLiteral("Sample 2"));
+        QCOMPARE(w->fPlan->GetPlanName(), QStringLiteral("Sample 2"));
+    }
+
     void openSavedPlan()
     {
         QVERIFY(!w->OpenSavedPlan(9999));

@@ -109,6 +109,31 @@ TEST_F(StartupTest, SecondStartHandsOverAndAKilledFirstDoesNotBlock)
     EXPECT_EQ(run(), 0);
 }
 
+TEST_F(StartupTest, SecondStartWithOpenHandsThePlanToTheFirst)
+{
+    QProcess first;
+    first.setProcessEnvironment(env(false));
+    first.start(QStringLiteral(ORVESSA_EXE), {});
+    ASSERT_TRUE(waitUntilListening());
+
+    EXPECT_EQ(run(false, nullptr, nullptr, {QStringLiteral("--open"), QStringLiteral("Sample 2")}), 0);
+    QString name;
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 10000 && name != QLatin1String("Sample 2")) {
+        QThread::msleep(100);
+        Database db;
+        db.open(data + QStringLiteral("/Data/Orvessa.db"));
+        name = db.scalar(QStringLiteral("SELECT PlanName FROM Plan")).toString();
+    }
+    EXPECT_EQ(name, QStringLiteral("Sample 2"));
+    first.terminate();
+    if (!first.waitForFinished(5000)) {
+        first.kill();
+        first.waitForFinished(5000);
+    }
+}
+
 TEST_F(StartupTest, StartWhileTheFirstIsStillStartingOnlyEnds)
 {
     // Holding the lock without listening is what a first instance looks like
